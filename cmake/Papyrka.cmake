@@ -1,0 +1,96 @@
+# Build helpers shared by every folder: one place decides warnings, static linking,
+# where programs land and how tests are registered.
+
+set(PAPYRKA_BIN_DIR ${CMAKE_BINARY_DIR}/bin CACHE PATH "Folder that receives every program of the suite")
+option(PAPYRKA_SANITIZE "Build native code with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(PAPYRKA_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+
+set(PAPYRKA_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+
+if(PAPYRKA_SANITIZE AND NOT WIN32)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # Each .exe stands alone: no libgcc, libstdc++ or winpthread DLL beside it.
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+  add_link_options(-static -static-libgcc -static-libstdc++ -municode)
+
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  set(PAPYRKA_GTEST GTest::gtest GTest::gmock)
+  if(NOT TARGET GTest::gtest)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gmock ALIAS gmock)
+  endif()
+else()
+  find_package(GTest REQUIRED)
+  set(PAPYRKA_GTEST GTest::gtest GTest::gmock)
+endif()
+
+function(papyrka_warnings target)
+  target_compile_options(${target} PRIVATE ${PAPYRKA_WARNINGS})
+endfunction()
+
+# papyrka_library(name SOURCES ... [LIBS ...] [INCLUDE dir]): a static library of the suite.
+function(papyrka_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  papyrka_warnings(${name})
+endfunction()
+
+# papyrka_program(Name SOURCES ... LIBS ...): one of the suite's Windows programs.
+function(papyrka_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} WIN32 ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PAPYRKA_BIN_DIR})
+  papyrka_warnings(${name})
+endfunction()
+
+# papyrka_test(name SOURCES ... LIBS ... [LABELS ...]): a GoogleTest program run by CTest;
+# in the Windows build CTest runs it under Wine through the cross-compiling emulator.
+function(papyrka_test name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} ${PAPYRKA_GTEST})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  papyrka_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}")
+endfunction()
+
+# papyrka_designer(Name): a designer program's folder. Portable files (its tables and print
+# plan) in the folder itself, Win32 files (entry, print action) in win/, each with tests/.
+function(papyrka_designer name)
+  string(TOLOWER ${name} lower)
+  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  papyrka_library(${lower}_core SOURCES ${core_sources} LIBS papyrka_record)
+
+  file(GLOB core_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  if(core_tests)
+    papyrka_test(${lower}_tests SOURCES ${core_tests} LIBS ${lower}_core LABELS portable)
+  endif()
+
+  # A program whose Win32 part is not written yet contributes its tables only.
+  if(WIN32 AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/win/main.cpp)
+    file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win/*.cpp)
+    list(FILTER win_sources EXCLUDE REGEX "/main\\.cpp$")
+    papyrka_library(${lower}_win SOURCES ${win_sources} LIBS ${lower}_core papyrka_skeleton)
+    papyrka_program(${name} SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/win/main.cpp LIBS ${lower}_win)
+
+    file(GLOB win_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win/tests/*.cpp)
+    if(win_tests)
+      papyrka_test(${lower}_win_tests SOURCES ${win_tests} LIBS ${lower}_win papyrka_testing LABELS wine)
+      add_dependencies(${lower}_win_tests ${name})
+    endif()
+  endif()
+endfunction()

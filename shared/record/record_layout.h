@@ -1,0 +1,22 @@
+#pragma once
+// A designer program's record layout: its record file and the editor text box bound to
+// each field, in file order. Each program defines its own in its folder.
+#include <string_view>
+#include <vector>
+
+namespace papyrka {
+
+struct FieldDef {
+    std::string_view control;     // editor text box bound to the field, e.g. "txtName"
+    std::u16string_view caption;  // label beside it in the editor; empty where there is none
+};
+
+struct RecordLayout {
+    std::string_view fileName;    // bare name, opened in the program's folder
+    std::vector<FieldDef> fields; // field 1 first
+
+    int fieldCount() const { return static_cast<int>(fields.size()); }
+    int fieldIndex(std::string_view control) const;  // 0-based, -1 when unknown
+};
+
+}  // namespace papyrka

@@ -1,0 +1,29 @@
+#pragma once
+// Fonts are made once per spec and DPI and kept for the life of the cache, not on every paint.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "font_spec.h"
+#include "gdi.h"
+
+namespace papyrka::win {
+
+// A font for `spec` at `dpiY` (its cell height follows the points exactly at that
+// resolution). "MS Sans Serif" is a bitmap face on Windows that cannot scale or print
+// crisply; its TrueType twin "Microsoft Sans Serif" is asked for instead.
+Font CreateFontFor(const FontSpec& spec, int dpiY);
+
+class FontCache {
+public:
+    HFONT Get(const FontSpec& spec, int dpiY);   // owned by the cache
+    void Clear() { fonts_.clear(); }
+
+private:
+    using Key = std::tuple<std::u16string, int, bool, bool, int>;
+    std::map<Key, Font> fonts_;
+};
+
+}  // namespace papyrka::win

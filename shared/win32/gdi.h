@@ -1,0 +1,113 @@
+#pragma once
+// Owning wrappers for GDI objects and device contexts: move-only, so no handle is ever
+// deleted twice, and every object selected into a DC is put back before the DC goes.
+#include <windows.h>
+
+#include <utility>
+
+namespace papyrka::win {
+
+template <typename Handle>
+class GdiObject {
+public:
+    GdiObject() = default;
+    explicit GdiObject(Handle handle) : handle_(handle) {}
+    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    GdiObject& operator=(GdiObject&& other) noexcept {
+        if (this != &other) { reset(); handle_ = std::exchange(other.handle_, nullptr); }
+        return *this;
+    }
+    GdiObject(const GdiObject&) = delete;
+    GdiObject& operator=(const GdiObject&) = delete;
+    ~GdiObject() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    void reset(Handle handle = nullptr) {
+        if (handle_) DeleteObject(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using Font = GdiObject<HFONT>;
+using Brush = GdiObject<HBRUSH>;
+using Pen = GdiObject<HPEN>;
+using Bitmap = GdiObject<HBITMAP>;
+using Region = GdiObject<HRGN>;
+
+// Selects an object into a DC for one scope.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    ~SelectGuard() { if (old_ && old_ != HGDI_ERROR) SelectObject(dc_, old_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+// Saves the DC state (clip region, colours, modes) for one scope.
+class SaveDcGuard {
+public:
+    explicit SaveDcGuard(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
+    SaveDcGuard(const SaveDcGuard&) = delete;
+    SaveDcGuard& operator=(const SaveDcGuard&) = delete;
+    ~SaveDcGuard() { if (saved_) RestoreDC(dc_, saved_); }
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+class PaintDc {
+public:
+    explicit PaintDc(HWND window) : window_(window) { dc_ = BeginPaint(window, &ps_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { EndPaint(window_, &ps_); }
+    HDC get() const { return dc_; }
+    const RECT& dirty() const { return ps_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() { if (dc_) ReleaseDC(window_, dc_); }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A memory DC with its own bitmap of the given size, compatible with `reference`
+// (nullptr: the screen). Used for flicker-free painting and for rendering tests.
+class MemoryDc {
+public:
+    MemoryDc(HDC reference, int width, int height);
+    MemoryDc(const MemoryDc&) = delete;
+    MemoryDc& operator=(const MemoryDc&) = delete;
+    ~MemoryDc();
+    HDC get() const { return dc_; }
+    HBITMAP bitmap() const { return bitmap_.get(); }
+    explicit operator bool() const { return dc_ && bitmap_; }
+
+private:
+    HDC dc_ = nullptr;
+    Bitmap bitmap_;
+    HGDIOBJ old_ = nullptr;
+};
+
+}  // namespace papyrka::win

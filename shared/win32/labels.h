@@ -1,0 +1,59 @@
+#pragma once
+// Windowless labels, drawn by their form: captions, and labels that act as buttons
+// (hand cursor, hover colour, click on release inside the label that took the press).
+// The form dispatches: MouseMove over a label -> that label's handler, elsewhere -> the
+// form's own; the set only keeps geometry, colours and the pressed label.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "font_spec.h"
+#include "twips.h"
+#include "fonts.h"
+
+namespace papyrka::win {
+
+inline constexpr COLORREF kPink = RGB(255, 192, 255);     // &HFFC0FF
+inline constexpr COLORREF kYellow = RGB(255, 255, 0);     // &H00FFFF
+inline constexpr COLORREF kGreen = RGB(0, 255, 0);        // &H00FF00 hover
+inline constexpr COLORREF kWhite = RGB(255, 255, 255);
+inline constexpr COLORREF kDarkRed = RGB(128, 0, 0);      // &H000080 text boxes
+
+struct LabelSpec {
+    std::string_view name;             // "Label13"
+    std::u16string caption;
+    TwipsRect rect;
+    COLORREF colour = kWhite;
+    Align align = Align::Left;
+    bool clickable = false;            // hand cursor, click
+    FontSpec font = kLabelFont;
+};
+
+class LabelSet {
+public:
+    int Add(LabelSpec spec);                          // returns its index
+    int Find(std::string_view name) const;           // -1 when absent
+    int HitTest(POINT pixel, const DeviceMapping& map) const;   // topmost label or -1
+    const LabelSpec& operator[](int index) const { return labels_[index]; }
+    int size() const { return static_cast<int>(labels_.size()); }
+
+    // Both return true when something changed, and invalidate the label's area of `window`.
+    bool SetColour(HWND window, const DeviceMapping& map, int index, COLORREF colour);
+    bool SetCaption(HWND window, const DeviceMapping& map, int index, std::u16string caption);
+
+    void Paint(HDC dc, const DeviceMapping& map, FontCache& fonts) const;
+
+    // Mouse press bookkeeping: a click is a release over the label that took the press.
+    void Press(int index) { pressed_ = index; }
+    int Release(int indexUnderMouse);                 // the clicked label or -1
+
+    RECT PixelRect(const DeviceMapping& map, int index) const;
+
+private:
+    std::vector<LabelSpec> labels_;
+    int pressed_ = -1;
+};
+
+}  // namespace papyrka::win

@@ -1,0 +1,33 @@
+#pragma once
+// Message boxes with the program's title and no icon, as every message of the suite.
+#include <windows.h>
+
+#include <string_view>
+
+#include "reporter.h"
+
+namespace papyrka::win {
+
+void ShowMessage(HWND owner, std::u16string_view title, std::u16string_view text);
+bool AskYesNo(HWND owner, std::u16string_view title, std::u16string_view text);
+
+// The system's own description of a Win32 error code (FormatMessage), without the
+// trailing line break.
+std::u16string DescribeError(DWORD code);
+
+// Sends the portable code's messages to ShowMessage.
+class MessageBoxReporter : public Reporter {
+public:
+    MessageBoxReporter(HWND* owner, std::u16string_view title) : owner_(owner), title_(title) {}
+    void Message(const std::u16string& text) override;
+
+private:
+    HWND* owner_;
+    std::u16string_view title_;
+};
+
+inline const wchar_t* Wide(std::u16string_view text) {
+    return reinterpret_cast<const wchar_t*>(text.data());
+}
+
+}  // namespace papyrka::win
