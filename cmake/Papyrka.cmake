@@ -5,7 +5,8 @@ set(PAPYRKA_BIN_DIR ${CMAKE_BINARY_DIR}/bin CACHE PATH "Folder that receives eve
 option(PAPYRKA_SANITIZE "Build native code with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(PAPYRKA_FUZZ "Build the libFuzzer targets (clang only)" OFF)
 
-set(PAPYRKA_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion)
+set(PAPYRKA_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
+  -Wno-missing-field-initializers)  # Win32 structures are zeroed through `{sizeof(x)}`
 
 if(PAPYRKA_SANITIZE AND NOT WIN32)
   add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)

@@ -12,6 +12,7 @@
 #include "font_spec.h"
 #include "twips.h"
 #include "fonts.h"
+#include "wide.h"
 
 namespace papyrka::win {
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "reporter.h"
+#include "wide.h"
 
 namespace papyrka::win {
 
@@ -25,9 +26,5 @@ private:
     HWND* owner_;
     std::u16string_view title_;
 };
-
-inline const wchar_t* Wide(std::u16string_view text) {
-    return reinterpret_cast<const wchar_t*>(text.data());
-}
 
 }  // namespace papyrka::win

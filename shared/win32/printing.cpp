@@ -1,0 +1,102 @@
+#include "printing.h"
+
+#include <string>
+#include <utility>
+
+#include "message_box.h"
+
+namespace papyrka::win {
+
+PrinterDc::PrinterDc(PrinterDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
+
+PrinterDc& PrinterDc::operator=(PrinterDc&& other) noexcept {
+    if (this != &other) {
+        if (dc_) DeleteDC(dc_);
+        dc_ = std::exchange(other.dc_, nullptr);
+    }
+    return *this;
+}
+
+PrinterDc::~PrinterDc() {
+    if (dc_) DeleteDC(dc_);
+}
+
+PrinterDc PrinterDc::OpenDefault(std::u16string& error) {
+    PrinterDc printer;
+    DWORD length = 0;
+    GetDefaultPrinterW(nullptr, &length);
+    if (length == 0) {
+        error = u"Nie je nastavená žiadna predvolená tlačiareň, preto sa nedá tlačiť.";
+        return printer;
+    }
+    std::wstring name(length, L'\0');
+    if (!GetDefaultPrinterW(name.data(), &length)) {
+        error = u"Predvolenú tlačiareň sa nepodarilo zistiť: " + DescribeError(GetLastError());
+        return printer;
+    }
+    name.resize(wcslen(name.c_str()));
+    printer.dc_ = CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr);
+    if (!printer.dc_)
+        error = u"Tlačiareň \u201E" + Utf16(name) + u"\u201C sa nepodarilo otvoriť: " + DescribeError(GetLastError());
+    return printer;
+}
+
+DeviceMapping PrinterDc::Mapping() const {
+    // A printer DC's origin is already the printable area's top-left corner.
+    return DeviceMapping{GetDeviceCaps(dc_, LOGPIXELSX), GetDeviceCaps(dc_, LOGPIXELSY), 0, 0};
+}
+
+int PrinterDc::PrintableWidthTwips() const {
+    return MulDiv(GetDeviceCaps(dc_, HORZRES), kTwipsPerInch, GetDeviceCaps(dc_, LOGPIXELSX));
+}
+
+int PrinterDc::PrintableHeightTwips() const {
+    return MulDiv(GetDeviceCaps(dc_, VERTRES), kTwipsPerInch, GetDeviceCaps(dc_, LOGPIXELSY));
+}
+
+PrintJob::PrintJob(HDC dc, std::u16string_view documentName) : dc_(dc), name_(documentName) {}
+
+PrintJob::~PrintJob() {
+    if (started_) AbortDoc(dc_);
+}
+
+bool PrintJob::Fail(const char16_t* step) {
+    const DWORD code = GetLastError();
+    error_ = u"Tlač sa nepodarila (" + std::u16string(step) + u"): " + DescribeError(code);
+    if (started_) {
+        AbortDoc(dc_);
+        started_ = false;
+        pageOpen_ = false;
+    }
+    return false;
+}
+
+bool PrintJob::Start() {
+    DOCINFOW info{};
+    info.cbSize = sizeof(DOCINFOW);
+    info.lpszDocName = Wide(name_);
+    if (StartDocW(dc_, &info) <= 0) return Fail(u"začiatok úlohy");
+    started_ = true;
+    return true;
+}
+
+bool PrintJob::StartPage() {
+    if (::StartPage(dc_) <= 0) return Fail(u"začiatok strany");
+    pageOpen_ = true;
+    return true;
+}
+
+bool PrintJob::EndPage() {
+    pageOpen_ = false;
+    if (::EndPage(dc_) <= 0) return Fail(u"koniec strany");
+    return true;
+}
+
+bool PrintJob::Finish() {
+    if (pageOpen_ && !EndPage()) return false;
+    if (::EndDoc(dc_) <= 0) return Fail(u"odoslanie úlohy");
+    started_ = false;
+    return true;
+}
+
+}  // namespace papyrka::win
