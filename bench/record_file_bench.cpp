@@ -1,0 +1,172 @@
+// How the record store compares with the plainest possible file access, measured in the same
+// run: loading against one read of the file plus one pass over its bytes, saving against one
+// write of the same bytes. The atomic save flushes the file to disk, so it is measured with and
+// without that flush, and the plain write too.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+
+#include "record_file.h"
+#include "record_format.h"
+
+namespace papyrka {
+namespace {
+
+constexpr int kFields = 25;
+
+class Silent : public Reporter {
+public:
+    void Message(const std::u16string&) override { std::abort(); }
+};
+
+// A full Kryton-sized list: an ID, artist and album names, and track titles of everyday
+// lengths, some of them empty, with Slovak letters among them.
+RecordList MakeList() {
+    std::mt19937 random(1250);
+    const std::string letters = "abcdefghijklmnoprstuvz \xE1\xE4\xE8\xEF\xE9\xED\xBE\xF2\xF3\xF4\x9A\x9D\xFA\xFD\x9E";
+    auto text = [&](int minLength, int maxLength) {
+        std::string field(std::uniform_int_distribution<int>(minLength, maxLength)(random), ' ');
+        for (char& c : field) c = letters[std::uniform_int_distribution<size_t>(0, letters.size() - 1)(random)];
+        return field;
+    };
+    RecordList list(kFields);
+    while (list.append()) {
+        Record& record = list.at(list.count());
+        record[0] = std::to_string(list.count());
+        for (size_t field = 1; field < record.size(); ++field)
+            record[field] = field > 14 && random() % 3 == 0 ? std::string() : text(6, 32);
+    }
+    list.setCurrent(1);
+    return list;
+}
+
+struct Fixture {
+    std::filesystem::path folder;
+    std::u16string source;   // what the loads read
+    std::u16string target;   // what the saves write
+    std::string bytes;
+    RecordList list{kFields};
+
+    Fixture() {
+        folder = std::filesystem::temp_directory_path() / ("papyrka-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        source = (folder / "Kryton.dat").u16string();
+        target = (folder / "Saved.dat").u16string();
+        list = MakeList();
+        bytes = SerializeRecords(list);
+        Silent silent;
+        if (!SaveRecords(source, list, silent)) std::abort();
+    }
+    ~Fixture() { std::filesystem::remove_all(folder); }
+};
+
+Fixture& Data() {
+    static Fixture fixture;
+    return fixture;
+}
+
+std::string Utf8(const std::u16string& path) { return std::filesystem::path(path).string(); }
+
+void BaselineRead(benchmark::State& state) {
+    const std::string path = Utf8(Data().source);
+    for (auto _ : state) {
+        FILE* file = std::fopen(path.c_str(), "rb");
+        std::string bytes(Data().bytes.size(), '\0');
+        size_t got = std::fread(&bytes[0], 1, bytes.size(), file);
+        std::fclose(file);
+        size_t lines = 0;
+        for (size_t i = 0; i < got; ++i) lines += bytes[i] == '\n';
+        benchmark::DoNotOptimize(lines);
+    }
+}
+
+void Load(benchmark::State& state) {
+    Silent silent;
+    for (auto _ : state) {
+        RecordList list(kFields);
+        LoadRecords(Data().source, list, silent);
+        if (list.count() != RecordList::kMaxCount) std::abort();
+        benchmark::DoNotOptimize(list);
+    }
+}
+
+void PlainWrite(const std::string& path, const std::string& bytes, bool flush) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
+    if (flush) ::fsync(fd);
+    ::close(fd);
+}
+
+void BaselineWrite(benchmark::State& state) {
+    const std::string path = Utf8(Data().target);
+    for (auto _ : state) PlainWrite(path, Data().bytes, false);
+}
+
+void BaselineWriteFlushed(benchmark::State& state) {
+    const std::string path = Utf8(Data().target);
+    for (auto _ : state) PlainWrite(path, Data().bytes, true);
+}
+
+void Save(benchmark::State& state) {
+    Silent silent;
+    for (auto _ : state)
+        if (!SaveRecords(Data().target, Data().list, silent)) std::abort();
+}
+
+// SaveRecords' own steps with the flush left out.
+void SaveUnflushed(benchmark::State& state) {
+    for (auto _ : state)
+        if (SystemFileSystem().Replace(Data().target, SerializeRecords(Data().list), Durability::Unflushed))
+            std::abort();
+}
+
+BENCHMARK(BaselineRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Load)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BaselineWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(SaveUnflushed)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BaselineWriteFlushed)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(Save)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The console output plus a note of every time, for the ratios at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration) times[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> times;
+};
+
+void PrintRatio(const RatioReporter& reporter, const char* what, const char* measured, const char* baseline) {
+    auto m = reporter.times.find(measured);
+    auto b = reporter.times.find(baseline);
+    if (m == reporter.times.end() || b == reporter.times.end() || b->second <= 0) return;
+    const double ratio = m->second / b->second;
+    std::printf("%-44s %8.2f ms / %8.2f ms = %5.2fx  %s\n", what, m->second, b->second, ratio,
+                ratio <= 3.0 ? "(within 3x)" : "(OVER 3x)");
+}
+
+}  // namespace
+}  // namespace papyrka
+
+int main(int argc, char** argv) {
+    using namespace papyrka;
+    benchmark::Initialize(&argc, argv);
+    std::printf("File: %d records x %d fields, %zu bytes\n", RecordList::kMaxCount, kFields, Data().bytes.size());
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nRatios to the plain baseline (target: within 3x)\n");
+    PrintRatio(reporter, "load / (read + one pass)", "Load", "BaselineRead");
+    PrintRatio(reporter, "save without flush / plain write", "SaveUnflushed", "BaselineWrite");
+    PrintRatio(reporter, "save (flushed, atomic) / plain write + fsync", "Save", "BaselineWriteFlushed");
+    PrintRatio(reporter, "save (flushed, atomic) / plain write", "Save", "BaselineWrite");
+    benchmark::Shutdown();
+    return 0;
+}

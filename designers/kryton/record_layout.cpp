@@ -1,0 +1,40 @@
+#include "record_layout.h"
+
+namespace papyrka::kryton {
+
+// "Názvy skladieb :" heads the 22 track boxes as a group; it belongs to no single field.
+const RecordLayout& KrytonRecordLayout() {
+    static const RecordLayout layout{
+        "Kryton.dat",
+        {
+            {"txtName", u"ID :"},
+            {"txtCompany", {}},
+            {"txtPhone1", u"Názov interpreta :"},
+            {"txtPhone2", {}},
+            {"txtFax", u"Názov albumu :"},
+            {"txtEmail", {}},
+            {"txtAddress", {}},
+            {"txtMemo", {}},
+            {"txt1", {}},
+            {"txt2", {}},
+            {"txt3", {}},
+            {"txt4", {}},
+            {"txt5", {}},
+            {"txt6", {}},
+            {"txt7", {}},
+            {"txt8", {}},
+            {"txt9", {}},
+            {"txt10", {}},
+            {"txt11", {}},
+            {"txt12", {}},
+            {"txt13", {}},
+            {"txt14", {}},
+            {"txt15", {}},
+            {"txt16", {}},
+            {"txt17", {}},
+        },
+    };
+    return layout;
+}
+
+}  // namespace papyrka::kryton

@@ -1,0 +1,10 @@
+#pragma once
+// Kryton's record file and the editor text box bound to each of its fields.
+// The shared header has this file's name too, so it is reached by its path.
+#include "../../shared/record/record_layout.h"
+
+namespace papyrka::kryton {
+
+const RecordLayout& KrytonRecordLayout();
+
+}  // namespace papyrka::kryton

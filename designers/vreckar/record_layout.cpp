@@ -1,0 +1,25 @@
+#include "record_layout.h"
+
+namespace papyrka::vreckar {
+
+// The heading "OBSAH" over the eight contents boxes belongs to the editor face.
+const RecordLayout& VreckarRecordLayout() {
+    static const RecordLayout layout{
+        "Vreckar.dat",
+        {
+            {"txtName", u"Priezvisko a meno"},
+            {"txtCompany", {}},
+            {"txtPhone1", u"Identifikačné číslo CD"},
+            {"txtPhone2", {}},
+            {"txtFax", {}},
+            {"txtEmail", {}},
+            {"txtAddress", {}},
+            {"txtMemo", {}},
+            {"txt1", {}},
+            {"txt2", {}},
+        },
+    };
+    return layout;
+}
+
+}  // namespace papyrka::vreckar

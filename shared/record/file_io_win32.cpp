@@ -1,0 +1,191 @@
+#ifdef _WIN32
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "file_io.h"
+
+namespace papyrka {
+namespace {
+
+const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+// Paths go to the system absolute: relative ones trip some file functions under Wine.
+std::u16string Absolute(const std::u16string& path) {
+    DWORD size = GetFullPathNameW(Wide(path), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::u16string full(size, u'\0');
+    DWORD length = GetFullPathNameW(Wide(path), size, reinterpret_cast<wchar_t*>(&full[0]), nullptr);
+    if (length == 0 || length >= size) return path;
+    full.resize(length);
+    return full;
+}
+
+std::u16string Describe(DWORD code) {
+    wchar_t* buffer = nullptr;
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                      FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::u16string text;
+    if (length != 0 && buffer) text.assign(reinterpret_cast<const char16_t*>(buffer), length);
+    if (buffer) LocalFree(buffer);
+    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' ' ||
+                             text.back() == u'.'))
+        text.pop_back();
+    const std::u16string number = [code] {
+        std::string digits = std::to_string(code);
+        return std::u16string(digits.begin(), digits.end());
+    }();
+    if (text.empty()) return u"Systémová chyba " + number;
+    return text + u" (chyba " + number + u")";
+}
+
+FileError ErrorFrom(DWORD code) {
+    FileError error;
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            error.kind = FileError::Kind::Missing;
+            break;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            error.kind = FileError::Kind::Exists;
+            break;
+        default:
+            error.kind = FileError::Kind::Other;
+    }
+    error.description = Describe(code);
+    return error;
+}
+
+// Virus scanners and indexers hold files open for a moment on real Windows.
+bool IsTransient(DWORD code) { return code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION; }
+
+constexpr int kAttempts = 10;
+constexpr DWORD kPauseMs = 15;
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() {
+        if (valid()) CloseHandle(handle_);
+    }
+    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool Close() {
+        bool closed = CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+HANDLE OpenWithRetry(const std::u16string& path, DWORD access, DWORD share, DWORD disposition) {
+    for (int attempt = 1;; ++attempt) {
+        HANDLE handle = CreateFileW(Wide(path), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE || attempt == kAttempts || !IsTransient(GetLastError()))
+            return handle;
+        Sleep(kPauseMs);
+    }
+}
+
+// Writes, optionally flushes and closes; the first failing error code, or 0.
+DWORD FinishFile(Handle& file, std::string_view bytes, Durability durability) {
+    while (!bytes.empty()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 24));
+        DWORD written = 0;
+        if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr)) return GetLastError();
+        bytes.remove_prefix(written);
+    }
+    if (durability == Durability::Flushed && !FlushFileBuffers(file.get())) return GetLastError();
+    if (!file.Close()) return GetLastError();
+    return 0;
+}
+
+class Win32FileSystem : public FileSystem {
+public:
+    bool Exists(const std::u16string& path) override {
+        return GetFileAttributesW(Wide(Absolute(path))) != INVALID_FILE_ATTRIBUTES;
+    }
+
+    FileError ReadAll(const std::u16string& path, std::string& bytes) override {
+        bytes.clear();
+        Handle file(OpenWithRetry(Absolute(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  OPEN_EXISTING));
+        if (!file.valid()) return ErrorFrom(GetLastError());
+        LARGE_INTEGER size;
+        if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) bytes.reserve(static_cast<size_t>(size.QuadPart));
+        char chunk[65536];
+        for (;;) {
+            DWORD got = 0;
+            if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) {
+                FileError error = ErrorFrom(GetLastError());
+                bytes.clear();
+                return error;
+            }
+            if (got == 0) return {};
+            bytes.append(chunk, got);
+        }
+    }
+
+    FileError CreateNew(const std::u16string& path, std::string_view bytes) override {
+        const std::u16string target = Absolute(path);
+        Handle file(OpenWithRetry(target, GENERIC_WRITE, 0, CREATE_NEW));
+        if (!file.valid()) return ErrorFrom(GetLastError());
+        if (DWORD code = FinishFile(file, bytes, Durability::Flushed)) {
+            // A half-written backup is worth nothing; the caller reports the first error.
+            DeleteFileW(Wide(target));
+            return ErrorFrom(code);
+        }
+        return {};
+    }
+
+    FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
+        const std::u16string target = Absolute(path);
+        // One temporary name per process, so two running copies never write into each other's.
+        const std::string pid = std::to_string(GetCurrentProcessId());
+        const std::u16string temp = target + u'.' + std::u16string(pid.begin(), pid.end()) + u".tmp";
+        DWORD code = 0;
+        {
+            Handle file(OpenWithRetry(temp, GENERIC_WRITE, 0, CREATE_ALWAYS));
+            if (!file.valid()) {
+                FileError error = ErrorFrom(GetLastError());
+                error.kind = FileError::Kind::Other;
+                return error;
+            }
+            code = FinishFile(file, bytes, durability);
+        }
+        for (int attempt = 1; code == 0; ++attempt) {
+            if (MoveFileExW(Wide(temp), Wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) break;
+            DWORD moveError = GetLastError();
+            if (attempt == kAttempts || !IsTransient(moveError)) {
+                code = moveError;
+                break;
+            }
+            Sleep(kPauseMs);
+        }
+        if (code != 0) {
+            // The target is untouched; a leftover temporary file would only be clutter.
+            DeleteFileW(Wide(temp));
+            FileError error = ErrorFrom(code);
+            error.kind = FileError::Kind::Other;
+            return error;
+        }
+        return {};
+    }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+    static Win32FileSystem fileSystem;
+    return fileSystem;
+}
+
+}  // namespace papyrka
+#endif  // _WIN32

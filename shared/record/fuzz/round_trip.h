@@ -1,0 +1,27 @@
+#pragma once
+// The property the fuzz target checks and the corpus replay test repeats: any input either
+// fails to parse, or parses into a list that saves to bytes which parse back into that list.
+#include <string>
+#include <string_view>
+
+#include "record_format.h"
+
+namespace papyrka::fuzz {
+
+// Field counts of the suite's programs, smallest and largest included.
+constexpr int kFieldCounts[] = {1, 8, 9, 10, 13, 25};
+
+// Empty when the property holds, otherwise what broke it.
+inline std::string CheckRoundTrip(std::string_view bytes, int fieldCount) {
+    RecordList list(fieldCount);
+    if (!ParseRecords(bytes, list).ok()) return {};
+    const std::string saved = SerializeRecords(list);
+    RecordList reloaded(fieldCount);
+    ParseResult again = ParseRecords(saved, reloaded);
+    if (!again.ok()) return "saved bytes fail to parse at line " + std::to_string(again.line);
+    if (!(reloaded == list)) return "saved bytes parse into a different list";
+    if (SerializeRecords(reloaded) != saved) return "second save differs from the first";
+    return {};
+}
+
+}  // namespace papyrka::fuzz

@@ -1,0 +1,156 @@
+#include "record_file.h"
+
+#include <exception>
+#include <set>
+
+#include "record_format.h"
+
+namespace papyrka {
+namespace {
+
+constexpr int kBackupNames = 1000;   // .bak, .bak1 ... .bak999
+
+std::u16string Number(long value) {
+    std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
+std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+std::u16string FileNameOf(const std::u16string& path) {
+    size_t slash = path.find_last_of(u"\\/");
+    return slash == std::u16string::npos ? path : path.substr(slash + 1);
+}
+
+std::u16string BackupPath(const std::u16string& path, int index) {
+    return path + u".bak" + (index == 0 ? std::u16string() : Number(index));
+}
+
+// Record files that failed to load in this run and have not been backed up yet. One program
+// has one list and one thread, so a plain set is enough.
+std::set<std::u16string>& FilesAwaitingBackup() {
+    static std::set<std::u16string> files;
+    return files;
+}
+
+std::u16string ParseDetail(const ParseResult& result, const RecordList& list) {
+    switch (result.fault) {
+        case ParseFault::HeaderNotNumbers:
+            return u"prvý riadok nemá tvar počet,poradie (dve celé čísla). Zoznam zostáva prázdny.";
+        case ParseFault::CountOutOfRange:
+            return u"počet záznamov " + Widen(result.countText) +
+                   u" nie je v rozsahu 0 až 32767. Zoznam zostáva prázdny.";
+        case ParseFault::EndsEarly:
+            return u"súbor sa končí pri poli " + Number(result.field) + u" záznamu " + Number(result.record) +
+                   u" (počet záznamov podľa prvého riadku: " + Number(list.count()) +
+                   u"). Chýbajúce polia zostávajú prázdne.";
+        case ParseFault::UnclosedQuote:
+            return u"úvodzovky poľa " + Number(result.field) + u" záznamu " + Number(result.record) +
+                   u" sa do konca súboru nezatvárajú. Toto pole a všetky za ním zostávajú prázdne.";
+        case ParseFault::TextAfterEnd:
+            return u"za posledným záznamom, ktorý ohlasuje prvý riadok, nasleduje ďalší text. Ten sa nenačítal.";
+        case ParseFault::None:
+            break;
+    }
+    return {};
+}
+
+std::u16string BackupNotice(const std::u16string& path, FileSystem& files) {
+    int index = 0;
+    while (index + 1 < kBackupNames && files.Exists(BackupPath(path, index))) ++index;
+    return u" Pred prvým uložením sa pôvodný súbor zachová ako " + FileNameOf(BackupPath(path, index)) +
+           u" v tom istom priečinku.";
+}
+
+LoadResult Fail(const std::u16string& path, std::u16string message, Reporter& reporter, FileSystem& files) {
+    FilesAwaitingBackup().insert(path);
+    message += BackupNotice(path, files);
+    reporter.Message(message);
+    return {LoadResult::Status::Failed, message};
+}
+
+// Copies the file that failed to load to the first free backup name. An empty result means
+// it is safe to overwrite the file now.
+std::u16string BackUp(const std::u16string& path, FileSystem& files) {
+    std::string original;
+    FileError error = files.ReadAll(path, original);
+    if (error.kind == FileError::Kind::Missing) return {};
+    if (error) return error.description;
+    for (int index = 0; index < kBackupNames; ++index) {
+        error = files.CreateNew(BackupPath(path, index), original);
+        if (error.kind != FileError::Kind::Exists) return error.description;
+    }
+    return u"všetky názvy zálohy " + FileNameOf(BackupPath(path, 0)) + u" až " +
+           FileNameOf(BackupPath(path, kBackupNames - 1)) + u" sú obsadené";
+}
+
+bool SaveOrReport(const std::u16string& path, const RecordList& list, Reporter& reporter, FileSystem& files) {
+    const std::u16string name = FileNameOf(path);
+    auto awaiting = FilesAwaitingBackup().find(path);
+    if (awaiting != FilesAwaitingBackup().end()) {
+        std::u16string failure = BackUp(path, files);
+        if (!failure.empty()) {
+            reporter.Message(u"Pôvodný súbor " + name + u" sa nepodarilo zálohovať: " + failure +
+                             u". Zoznam sa preto neuložil, aby sa pôvodný súbor neprepísal.");
+            return false;
+        }
+        FilesAwaitingBackup().erase(awaiting);
+    }
+    FileError error = files.Replace(path, SerializeRecords(list), Durability::Flushed);
+    if (error) {
+        reporter.Message(u"Zoznam sa nepodarilo uložiť do súboru " + name + u": " + error.description +
+                         u". Súbor na disku aj zoznam v programe zostali nezmenené, uloženie môžete zopakovať.");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+LoadResult LoadRecords(const std::u16string& path, RecordList& list, Reporter& reporter, FileSystem& files) {
+    const std::u16string name = FileNameOf(path);
+    try {
+        list.clear();
+        std::string bytes;
+        FileError error = files.ReadAll(path, bytes);
+        if (error.kind == FileError::Kind::Missing) {
+            FilesAwaitingBackup().erase(path);
+            return {LoadResult::Status::Missing, {}};
+        }
+        if (error)
+            return Fail(path, u"Súbor " + name + u" sa nepodarilo načítať: " + error.description + u".", reporter,
+                        files);
+
+        ParseResult parsed = ParseRecords(bytes, list);
+        if (!parsed.ok())
+            return Fail(path,
+                        u"Súbor " + name + u" je poškodený (riadok " + Number(parsed.line) + u"): " +
+                            ParseDetail(parsed, list),
+                        reporter, files);
+        FilesAwaitingBackup().erase(path);
+        return {LoadResult::Status::Loaded, {}};
+    } catch (const std::exception&) {
+        // In practice only memory runs out here (a huge file that is not a record file).
+        return Fail(path, u"Súbor " + name + u" sa nepodarilo načítať: nedostatok pamäte.", reporter, files);
+    }
+}
+
+bool SaveRecords(const std::u16string& path, const RecordList& list, Reporter& reporter, FileSystem& files) {
+    try {
+        return SaveOrReport(path, list, reporter, files);
+    } catch (const std::exception&) {
+        reporter.Message(u"Zoznam sa nepodarilo uložiť do súboru " + FileNameOf(path) +
+                         u": nedostatok pamäte. Súbor na disku aj zoznam v programe zostali nezmenené.");
+        return false;
+    }
+}
+
+LoadResult LoadRecords(const std::u16string& path, RecordList& list, Reporter& reporter) {
+    return LoadRecords(path, list, reporter, SystemFileSystem());
+}
+
+bool SaveRecords(const std::u16string& path, const RecordList& list, Reporter& reporter) {
+    return SaveRecords(path, list, reporter, SystemFileSystem());
+}
+
+}  // namespace papyrka
