@@ -129,7 +129,7 @@ const ReadCase kReadCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Reader, HalfBrokenInput, ::testing::ValuesIn(kReadCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace papyrka
