@@ -1,0 +1,60 @@
+#pragma once
+// The record editor's rules, apart from any window: which record is shown, when the boxes
+// are copied into the list, what is refused with a beep, what is asked and what is said.
+// The window implements EditorView; field indexes are 0-based positions in the record.
+#include <string>
+#include <string_view>
+
+#include "record_list.h"
+#include "reporter.h"
+
+namespace papyrka {
+
+class EditorView {
+public:
+    virtual ~EditorView() = default;
+    virtual std::u16string BoxText(int field) const = 0;
+    virtual void SetBoxText(int field, std::u16string_view text) = 0;
+    virtual void EnableBoxes(bool enabled) = 0;
+    virtual void ShowPosition(std::u16string_view line) = 0;   // lblCurrRecord
+    virtual void Beep() = 0;
+    virtual bool AskYesNo(std::u16string_view question) = 0;
+    virtual void ShowMessage(std::u16string_view text) = 0;
+    virtual void FocusBox(int field) = 0;   // a box that is never visible leaves the focus alone
+    // frmSearch's GetSearchStr: true only when the user confirmed; then `firstRecord` is set
+    // and `text` holds what was typed. Otherwise both keep their values.
+    virtual bool GetSearchStr(bool& firstRecord, std::u16string& text) = 0;
+};
+
+std::u16string PositionLine(int current, int count);   // "No Records" / "Record n of m"
+std::u16string DeleteQuestion(std::u16string_view storedName);
+
+class RecordEditor {
+public:
+    RecordEditor(int fieldCount, EditorView& view) : list_(fieldCount), view_(view) {}
+
+    RecordList& Records() { return list_; }
+    const RecordList& Records() const { return list_; }
+    const std::u16string& LastSearchText() const { return lastSearch_; }
+
+    void Load(const std::u16string& path, Reporter& reporter);   // LoadRecords, then show
+    void Save(const std::u16string& path, Reporter& reporter);   // store, then SaveRecords
+
+    void StoreCurrentRecord();
+    void ShowCurrentRecord();
+    void EnableFields(bool enabled) { view_.EnableBoxes(enabled); }
+
+    void Create();
+    void Delete();
+    void Previous();
+    void Next();
+    void Search();
+    void FindRecord(bool fromFirst);
+
+private:
+    RecordList list_;
+    EditorView& view_;
+    std::u16string lastSearch_;
+};
+
+}  // namespace papyrka

@@ -1,0 +1,21 @@
+#pragma once
+// Edit controls for record fields: they refuse what the record file cannot keep (typed:
+// a beep; pasted: those characters are dropped, with a beep), and Tab moves on to the next
+// control in the parent's tab order, also out of a multi-line box.
+#include <windows.h>
+
+#include "font_spec.h"
+
+namespace papyrka::win {
+
+struct EditStyle {
+    bool multiLine = false;
+    bool scrollBar = false;     // vertical, for multi-line boxes
+    Align align = Align::Left;
+    bool visible = true;
+};
+
+// A child edit control with the filter attached; nullptr when the system refused it.
+HWND CreateStorableTextBox(HWND parent, int id, const EditStyle& style);
+
+}  // namespace papyrka::win
