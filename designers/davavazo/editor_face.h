@@ -1,0 +1,9 @@
+#pragma once
+// Davavazo's editor window: the eight contact boxes in one column with their captions.
+#include "../../shared/record/editor_face.h"
+
+namespace papyrka::davavazo {
+
+const EditorFace& DavavazoEditorFace();
+
+}  // namespace papyrka::davavazo
