@@ -102,19 +102,25 @@ public:
         bytes.clear();
         Descriptor file(::open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC));
         if (file.get() < 0) return ErrorFrom(errno);
+        // Read straight into the result; one byte more than the size sees the end at once.
         struct stat info;
-        if (::fstat(file.get(), &info) == 0 && info.st_size > 0) bytes.reserve(static_cast<size_t>(info.st_size));
-        char chunk[65536];
+        const bool sized = ::fstat(file.get(), &info) == 0 && info.st_size > 0;
+        bytes.resize(sized ? static_cast<size_t>(info.st_size) + 1 : 65536);
+        size_t filled = 0;
         for (;;) {
-            ssize_t got = ::read(file.get(), chunk, sizeof chunk);
+            if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+            ssize_t got = ::read(file.get(), &bytes[filled], bytes.size() - filled);
             if (got < 0) {
                 if (errno == EINTR) continue;
                 FileError error = ErrorFrom(errno);
                 bytes.clear();
                 return error;
             }
-            if (got == 0) return {};
-            bytes.append(chunk, static_cast<size_t>(got));
+            if (got == 0) {
+                bytes.resize(filled);
+                return {};
+            }
+            filled += static_cast<size_t>(got);
         }
     }
 

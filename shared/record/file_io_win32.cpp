@@ -118,18 +118,25 @@ public:
         Handle file(OpenWithRetry(Absolute(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   OPEN_EXISTING));
         if (!file.valid()) return ErrorFrom(GetLastError());
+        // Read straight into the result; one byte more than the size sees the end at once.
         LARGE_INTEGER size;
-        if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) bytes.reserve(static_cast<size_t>(size.QuadPart));
-        char chunk[65536];
+        const bool sized = GetFileSizeEx(file.get(), &size) && size.QuadPart > 0;
+        bytes.resize(sized ? static_cast<size_t>(size.QuadPart) + 1 : 65536);
+        size_t filled = 0;
         for (;;) {
+            if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+            const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - filled, 1u << 24));
             DWORD got = 0;
-            if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) {
+            if (!ReadFile(file.get(), &bytes[filled], want, &got, nullptr)) {
                 FileError error = ErrorFrom(GetLastError());
                 bytes.clear();
                 return error;
             }
-            if (got == 0) return {};
-            bytes.append(chunk, got);
+            if (got == 0) {
+                bytes.resize(filled);
+                return {};
+            }
+            filled += got;
         }
     }
 

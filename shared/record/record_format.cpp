@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 namespace papyrka {
 namespace {
@@ -15,13 +17,15 @@ public:
 
     enum class Outcome { Item, EndOfFile, UnclosedQuote };
 
-    // Reads the next item into text; itemStart tells where it began, for messages.
-    Outcome Next(std::string& text) {
+    // Reads the next item; itemStart tells where it began, for messages. The text is a view
+    // into the bytes: most fields are copied once, straight into the list.
+    Outcome Next(std::string_view& text, bool& hasQuote) {
         while (pos_ < bytes_.size() && bytes_[pos_] == ' ') ++pos_;
         itemStart_ = pos_;
+        hasQuote = false;
         if (pos_ == bytes_.size()) return Outcome::EndOfFile;
         if (bytes_[pos_] == kQuote) return ReadQuoted(text);
-        ReadUnquoted(text);
+        ReadUnquoted(text, hasQuote);
         return Outcome::Item;
     }
 
@@ -31,28 +35,30 @@ public:
     size_t TextLeft() const { return bytes_.find_first_not_of(" \t\r\n", pos_); }
 
 private:
-    Outcome ReadQuoted(std::string& text) {
+    Outcome ReadQuoted(std::string_view& text) {
         const size_t begin = pos_ + 1;
         const void* close = std::memchr(bytes_.data() + begin, kQuote, bytes_.size() - begin);
         if (!close) return Outcome::UnclosedQuote;
         const size_t end = static_cast<size_t>(static_cast<const char*>(close) - bytes_.data());
-        text.assign(bytes_.data() + begin, end - begin);
-        // Whatever stands between the closing quote and the separator is not part of the item.
+        text = bytes_.substr(begin, end - begin);
         pos_ = end + 1;
+        if (pos_ + 1 < bytes_.size() && bytes_[pos_] == '\r' && bytes_[pos_ + 1] == '\n') {   // as SaveRecords writes
+            pos_ += 2;
+            return Outcome::Item;
+        }
+        // Whatever stands between the closing quote and the separator is not part of the item.
         while (pos_ < bytes_.size() && !IsSeparator(bytes_[pos_])) ++pos_;
         SkipSeparator();
         return Outcome::Item;
     }
 
-    void ReadUnquoted(std::string& text) {
+    void ReadUnquoted(std::string_view& text, bool& hasQuote) {
         size_t end = pos_;
         while (end < bytes_.size() && !IsSeparator(bytes_[end])) ++end;
-        size_t first = pos_;
         size_t last = end;
-        while (last > first && bytes_[last - 1] == ' ') --last;
-        text.assign(bytes_.data() + first, last - first);
-        // The list never holds a double quote; saving would turn it into this anyway.
-        std::replace(text.begin(), text.end(), kQuote, kQuoteStandIn);
+        while (last > pos_ && bytes_[last - 1] == ' ') --last;
+        text = bytes_.substr(pos_, last - pos_);
+        hasQuote = text.find(kQuote) != std::string_view::npos;
         pos_ = end;
         SkipSeparator();
     }
@@ -112,62 +118,76 @@ ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
         return result;
     };
 
-    std::string countText;
-    std::string currentText;
+    std::string_view countText;
+    std::string_view currentText;
+    bool hasQuote = false;
     long count = 0;
     long current = 0;
-    if (reader.Next(countText) != ItemReader::Outcome::Item || !ParseHeaderNumber(countText, count))
+    if (reader.Next(countText, hasQuote) != ItemReader::Outcome::Item || !ParseHeaderNumber(countText, count))
         return fail(ParseFault::HeaderNotNumbers, reader.itemStart());
-    if (reader.Next(currentText) != ItemReader::Outcome::Item || !ParseHeaderNumber(currentText, current))
+    if (reader.Next(currentText, hasQuote) != ItemReader::Outcome::Item ||
+        !ParseHeaderNumber(currentText, current))
         return fail(ParseFault::HeaderNotNumbers, reader.itemStart());
     if (count < 0 || count > RecordList::kMaxCount) {
-        result.countText = countText;
+        result.countText = std::string(countText);
         return fail(ParseFault::CountOutOfRange, 0);
     }
 
-    list.resize(static_cast<int>(count));
-    list.setCurrent(static_cast<int>(current));
-    for (int record = 1; record <= list.count(); ++record) {
-        Record& fields = list.at(record);
-        for (int field = 1; field <= list.fieldCount(); ++field) {
-            switch (reader.Next(fields[static_cast<size_t>(field - 1)])) {
-                case ItemReader::Outcome::Item:
-                    continue;
-                case ItemReader::Outcome::EndOfFile:
-                    result.record = record;
-                    result.field = field;
-                    return fail(ParseFault::EndsEarly, reader.itemStart());
-                case ItemReader::Outcome::UnclosedQuote:
-                    result.record = record;
-                    result.field = field;
-                    return fail(ParseFault::UnclosedQuote, reader.itemStart());
+    // Records are built whole and handed over at the end; the list learns of a fault only
+    // through the padding with empty fields.
+    const size_t fieldCount = static_cast<size_t>(list.fieldCount());
+    std::vector<Record> records;
+    records.reserve(static_cast<size_t>(count));
+    auto finish = [&] {
+        if (!records.empty()) records.back().resize(fieldCount);
+        records.resize(static_cast<size_t>(count), Record(fieldCount));
+        list.assign(std::move(records));
+        list.setCurrent(static_cast<int>(current));
+    };
+    std::string_view text;
+    for (int record = 1; record <= count; ++record) {
+        records.emplace_back().reserve(fieldCount);
+        for (size_t field = 1; field <= fieldCount; ++field) {
+            const ItemReader::Outcome outcome = reader.Next(text, hasQuote);
+            if (outcome == ItemReader::Outcome::Item) {
+                Field& stored = records.back().emplace_back(text);
+                // The list never holds a double quote; saving would turn it into this anyway.
+                if (hasQuote) std::replace(stored.begin(), stored.end(), kQuote, kQuoteStandIn);
+                continue;
             }
+            result.record = record;
+            result.field = static_cast<int>(field);
+            finish();
+            return fail(outcome == ItemReader::Outcome::EndOfFile ? ParseFault::EndsEarly : ParseFault::UnclosedQuote,
+                        reader.itemStart());
         }
     }
+    finish();
     const size_t rest = reader.TextLeft();
     if (rest != std::string_view::npos) return fail(ParseFault::TextAfterEnd, rest);
     return result;
 }
 
 std::string SerializeRecords(const RecordList& list) {
-    std::string header = std::to_string(list.count()) + ',' + std::to_string(list.current()) + "\r\n";
+    const std::string header = std::to_string(list.count()) + ',' + std::to_string(list.current()) + "\r\n";
     size_t size = header.size();
     for (int record = 1; record <= list.count(); ++record)
         for (const Field& field : list.at(record)) size += field.size() + 4;
 
-    std::string bytes;
-    bytes.reserve(size);
-    bytes += header;
+    // Sized once and filled by hand: the appends of std::string cost more than the copying.
+    std::string bytes(size, '\0');
+    char* out = &bytes[0];
+    std::memcpy(out, header.data(), header.size());
+    out += header.size();
     for (int record = 1; record <= list.count(); ++record) {
         for (const Field& field : list.at(record)) {
-            bytes += kQuote;
-            const size_t textStart = bytes.size();
-            bytes += field;
-            if (field.find(kQuote) != Field::npos)
-                std::replace(bytes.begin() + static_cast<std::ptrdiff_t>(textStart), bytes.end(), kQuote,
-                             kQuoteStandIn);
-            bytes += kQuote;
-            bytes += "\r\n";
+            *out++ = kQuote;
+            std::memcpy(out, field.data(), field.size());
+            if (std::memchr(out, kQuote, field.size())) std::replace(out, out + field.size(), kQuote, kQuoteStandIn);
+            out += field.size();
+            *out++ = kQuote;
+            *out++ = '\r';
+            *out++ = '\n';
         }
     }
     return bytes;

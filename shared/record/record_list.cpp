@@ -1,6 +1,7 @@
 #include "record_list.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace papyrka {
 
@@ -33,6 +34,12 @@ void RecordList::remove(int position) {
 void RecordList::resize(int newCount) {
     newCount = std::clamp(newCount, 0, kMaxCount);
     records_.resize(static_cast<size_t>(newCount), Record(static_cast<size_t>(fieldCount_)));
+}
+
+void RecordList::assign(std::vector<Record> records) {
+    if (records.size() > static_cast<size_t>(kMaxCount)) records.resize(static_cast<size_t>(kMaxCount));
+    for (Record& record : records) record.resize(static_cast<size_t>(fieldCount_));
+    records_ = std::move(records);
 }
 
 void RecordList::clear() {

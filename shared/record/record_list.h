@@ -30,6 +30,7 @@ public:
     bool append();                                       // empty record; false at kMaxCount
     void remove(int position);                           // closes up; keeps current inside the list
     void resize(int count);                              // empty records; current untouched
+    void assign(std::vector<Record> records);            // each of fieldCount() fields; current untouched
     void clear();
 
     bool operator==(const RecordList& other) const;
