@@ -277,6 +277,10 @@ start_wine() {
   wineserver -w 2>/dev/null || true
   [[ -f $prefix/.papyrka-ready ]] || create_prefix
   wineserver -p {lock_fd}>&- </dev/null >/dev/null 2>&1
+  # Wine's service processes outlive the program that starts them and keep its output open:
+  # started from a test, they hold CTest's pipe and the test "times out" after it passed.
+  # Started here, they hold /dev/null.
+  wineboot {lock_fd}>&- </dev/null >/dev/null 2>&1 || die "wineboot failed in $prefix"
 }
 
 # --- run --------------------------------------------------------------------------------
