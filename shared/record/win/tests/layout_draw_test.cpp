@@ -4,68 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 
 #include "gdi.h"
 #include "gdi_count.h"
 #include "layout_draw.h"
+#include "page_bitmap.h"
 
 namespace papyrka::win {
 namespace {
 
-// A 32-bit top-down DIB section whose pixels the test reads directly.
-class PageBitmap {
-public:
-    PageBitmap(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_.reset(CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        bits_ = static_cast<const std::uint32_t*>(bits);
-        if (bitmap_) old_ = SelectObject(dc_, bitmap_.get());
-    }
-    PageBitmap(const PageBitmap&) = delete;
-    PageBitmap& operator=(const PageBitmap&) = delete;
-    ~PageBitmap() {
-        if (old_) SelectObject(dc_, old_);
-        if (dc_) DeleteDC(dc_);
-    }
-
-    HDC dc() const { return dc_; }
-    bool ok() const { return dc_ && bits_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    bool White(int x, int y) const {
-        GdiFlush();
-        return (bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] & 0xFFFFFF) ==
-               0xFFFFFF;
-    }
-    bool Black(int x, int y) const {
-        GdiFlush();
-        return (bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] & 0xFFFFFF) == 0;
-    }
-    // Pixels in [left, right) x [top, bottom) that are not white.
-    int Marked(RECT r) const {
-        int count = 0;
-        for (int y = std::max(0, static_cast<int>(r.top)); y < std::min(height_, static_cast<int>(r.bottom)); ++y)
-            for (int x = std::max(0, static_cast<int>(r.left)); x < std::min(width_, static_cast<int>(r.right)); ++x)
-                if (!White(x, y)) ++count;
-        return count;
-    }
-
-private:
-    int width_, height_;
-    HDC dc_;
-    Bitmap bitmap_;
-    const std::uint32_t* bits_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-};
+using test::PageBitmap;
 
 int MarkedOutside(const PageBitmap& page, RECT box) {
     const int all = page.Marked(RECT{0, 0, page.width(), page.height()});
@@ -124,8 +73,8 @@ TEST(DrawLayout, OutlinesLinesAndFramesLieWhereTheGeometrySays) {
 
         // The band is grey to its edges.
         const RECT b = DeviceRect(map, band);
-        EXPECT_EQ(GetPixel(page.dc(), b.left, b.top), RGB(192, 192, 192));
-        EXPECT_EQ(GetPixel(page.dc(), b.right - 1, b.bottom - 1), RGB(192, 192, 192));
+        EXPECT_EQ(page.Pixel(b.left, b.top), RGB(192, 192, 192));
+        EXPECT_EQ(page.Pixel(b.right - 1, b.bottom - 1), RGB(192, 192, 192));
         EXPECT_TRUE(page.White(b.right, b.bottom - 1) && page.White(b.left, b.bottom));
 
         // The empty box still shows its frame.
