@@ -79,7 +79,7 @@ std::string Utf8(const std::u16string& path) { return std::filesystem::path(path
 // after it, which glibc would otherwise bill to the next large malloc. Argument 0: the heap keeps
 // its pages (steady state). Argument 1: the heap gives its free pages back first, as in a program
 // that has just started, so every page the load touches is fresh from the system.
-void Tidy(benchmark::State& state, bool cold) {
+void Tidy(bool cold) {
     if (cold) {
         ::malloc_trim(0);
     } else {
@@ -88,7 +88,6 @@ void Tidy(benchmark::State& state, bool cold) {
         benchmark::DoNotOptimize(large);
         std::free(large);
     }
-    (void)state;
 }
 
 void BaselineRead(benchmark::State& state) {
@@ -103,7 +102,7 @@ void BaselineRead(benchmark::State& state) {
         benchmark::DoNotOptimize(lines);
         state.PauseTiming();
         bytes.reset();
-        Tidy(state, state.range(0) != 0);
+        Tidy(state.range(0) != 0);
         state.ResumeTiming();
     }
 }
@@ -116,7 +115,7 @@ void Load(benchmark::State& state) {
         state.PauseTiming();
         if (list->count() != RecordList::kMaxCount) std::abort();
         list.reset();
-        Tidy(state, state.range(0) != 0);
+        Tidy(state.range(0) != 0);
         state.ResumeTiming();
     }
 }
@@ -166,7 +165,8 @@ public:
         // With --benchmark_repetitions the median stands for the benchmark.
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
-                times[run.run_name.function_name + run.run_name.args] = run.GetAdjustedRealTime();
+                times[run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args)] =
+                    run.GetAdjustedRealTime();
     }
     std::map<std::string, double> times;
 };
@@ -189,7 +189,7 @@ int main(int argc, char** argv) {
     // Keep freed memory, large blocks included, in the heap: "warm" then means warm. The cold
     // runs hand it back explicitly.
     ::mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    ::mallopt(M_MMAP_THRESHOLD, 1 << 30);
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);   // glibc's largest
     std::printf("File: %d records x %d fields, %zu bytes\n", RecordList::kMaxCount, kFields, Data().bytes.size());
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
