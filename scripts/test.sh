@@ -91,7 +91,7 @@ elif cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null &&
   bench_exe=$(find build/bench -name record_file_bench -type f -perm -u+x | head -1)
   if [[ -z $bench_exe ]]; then
     note bench "skipped: record_file_bench is not built (Google Benchmark missing?)"
-  elif timeout 900 "$bench_exe"; then
+  elif timeout 900 "$bench_exe" --benchmark_color=false; then
     note bench "figures printed above"
   else
     fail bench "record_file_bench exit $?"
