@@ -53,7 +53,7 @@ void LabelSet::Paint(HDC dc, const DeviceMapping& map, FontCache& fonts) const {
         RECT rect = PixelRect(map, i);
         SelectObject(dc, fonts.Get(label.font, map.dpiY));
         SetTextColor(dc, label.colour);
-        UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_TOP;
+        UINT format = DT_NOPREFIX | DT_TOP | (label.singleLine ? DT_SINGLELINE | DT_NOCLIP : DT_WORDBREAK);
         if (label.align == Align::Centre) format |= DT_CENTER;
         if (label.align == Align::Right) format |= DT_RIGHT;
         DrawTextW(dc, Wide(label.caption), static_cast<int>(label.caption.size()), &rect, format);

@@ -30,6 +30,9 @@ struct LabelSpec {
     Align align = Align::Left;
     bool clickable = false;            // hand cursor, click
     FontSpec font = kLabelFont;
+    // One line that is never cut off: where the system substitutes a wider face for the
+    // design's font, the whole caption still shows, running a little past its rectangle.
+    bool singleLine = false;
 };
 
 class LabelSet {

@@ -4,23 +4,42 @@ namespace papyrka {
 
 using win::LabelSpec;
 
-void AddEditorLabels(win::LabelSet& labels, const EditorFace& face, bool label9Acts) {
+namespace {
+
+// Two lines of 8.25 pt text need about 390 twips; a lower label holds one line.
+constexpr int kTwoLinesTwips = 390;
+
+LabelSpec Label(std::string_view name, std::u16string_view caption, TwipsRect rect, COLORREF colour,
+                Align align = Align::Left, bool clickable = false, FontSpec font = kLabelFont) {
+    LabelSpec spec{name, std::u16string(caption), rect, colour, align, clickable, font};
+    spec.singleLine = rect.height < kTwoLinesTwips;
+    return spec;
+}
+
+}  // namespace
+
+TwipsRect FittedTitle(TwipsRect designed, int textWidthTwips) {
+    if (textWidthTwips <= designed.width) return designed;
+    return TwipsRect{designed.right() - textWidthTwips, designed.top, textWidthTwips, designed.height};
+}
+
+void AddEditorLabels(win::LabelSet& labels, const EditorFace& face, bool label9Acts, int titleWidthTwips) {
     // Captions first: the set hit-tests the last added label first, and the buttons must win.
     for (const CaptionSpec& caption : face.captions)
-        labels.Add(LabelSpec{"", std::u16string(caption.text), caption.rect, win::kYellow, caption.align});
+        labels.Add(Label("", caption.text, caption.rect, win::kYellow, caption.align));
 
-    // The title label keeps the form's plain default font; it ends at its rectangle's right edge.
-    labels.Add(LabelSpec{face.titleLabel, std::u16string(face.programName), face.titleRect, win::kWhite, Align::Right,
-                         false, FontSpec{}});
-    labels.Add(LabelSpec{"lblCurrRecord", u"Kontakt #", {120, 5160, 5655, 255}, win::kYellow});
+    // The title keeps the form's plain default font and ends at its rectangle's right edge.
+    labels.Add(Label(face.titleLabel, face.programName, FittedTitle(face.titleRect, titleWidthTwips), win::kWhite,
+                     Align::Right, false, kTitleFont));
+    labels.Add(Label("lblCurrRecord", u"Kontakt #", {120, 5160, 5655, 255}, win::kYellow));
 
-    labels.Add(LabelSpec{"Label9", u"MENU >", {240, 1440, 735, 255}, win::kYellow, Align::Left, label9Acts});
-    labels.Add(LabelSpec{"Label10", u"Vytvoriť", {1080, 1440, 735, 255}, win::kPink, Align::Left, true});
-    labels.Add(LabelSpec{"Label11", u"Vymazať", {2040, 1440, 735, 255}, win::kPink, Align::Left, true});
-    labels.Add(LabelSpec{"Label12", u"Vyhľadať", {3000, 1440, 855, 255}, win::kPink, Align::Left, true});
-    labels.Add(LabelSpec{"Label13", u"Vytlačiť", {4080, 1440, 735, 255}, win::kPink, Align::Left, true});
-    labels.Add(LabelSpec{"Label14", u"Uložiť", {5040, 1440, 735, 255}, win::kPink, Align::Left, true});
-    labels.Add(LabelSpec{"Label19", u"Koniec", {240, 5520, 5535, 255}, win::kYellow, Align::Centre, true});
+    labels.Add(Label("Label9", u"MENU >", {240, 1440, 735, 255}, win::kYellow, Align::Left, label9Acts));
+    labels.Add(Label("Label10", u"Vytvoriť", {1080, 1440, 735, 255}, win::kPink, Align::Left, true));
+    labels.Add(Label("Label11", u"Vymazať", {2040, 1440, 735, 255}, win::kPink, Align::Left, true));
+    labels.Add(Label("Label12", u"Vyhľadať", {3000, 1440, 855, 255}, win::kPink, Align::Left, true));
+    labels.Add(Label("Label13", u"Vytlačiť", {4080, 1440, 735, 255}, win::kPink, Align::Left, true));
+    labels.Add(Label("Label14", u"Uložiť", {5040, 1440, 735, 255}, win::kPink, Align::Left, true));
+    labels.Add(Label("Label19", u"Koniec", {240, 5520, 5535, 255}, win::kYellow, Align::Centre, true));
 }
 
 }  // namespace papyrka

@@ -6,9 +6,15 @@
 
 namespace papyrka {
 
+inline constexpr FontSpec kTitleFont{};   // the form's default: MS Sans Serif 8.25, plain
+
+// The title label's rectangle: as designed while the text fits, else widened to the left,
+// so that its right edge stays put.
+TwipsRect FittedTitle(TwipsRect designed, int textWidthTwips);
+
 // Adds every label of Form3 to `labels`. Label9 takes clicks only where the program gives
 // it an action.
-void AddEditorLabels(win::LabelSet& labels, const EditorFace& face, bool label9Acts);
+void AddEditorLabels(win::LabelSet& labels, const EditorFace& face, bool label9Acts, int titleWidthTwips);
 
 // Labels that turn green under the mouse and get these colours back over the background.
 struct HoverLabel {

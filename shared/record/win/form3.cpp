@@ -8,6 +8,7 @@
 #include "dpi.h"
 #include "editor_labels.h"
 #include "frm_search.h"
+#include "gdi.h"
 #include "message_box.h"
 
 namespace papyrka {
@@ -29,6 +30,16 @@ private:
 };
 
 bool Contains(const RECT& rect, POINT pixel) { return PtInRect(&rect, pixel) != FALSE; }
+
+// The width of `text` in twips, rounded up, or 0 when it cannot be measured.
+int TextWidthTwips(HWND window, HFONT font, std::u16string_view text, int dpiX) {
+    win::WindowDc dc(window);
+    if (!dc.get()) return 0;
+    win::SelectGuard select(dc.get(), font);
+    SIZE size{};
+    if (!GetTextExtentPoint32W(dc.get(), win::Wide(text), static_cast<int>(text.size()), &size)) return 0;
+    return (size.cx * kTwipsPerInch + dpiX - 1) / dpiX;
+}
 
 RECT PixelRect(const DeviceMapping& map, TwipsRect r) {
     return RECT{map.X(r.left), map.Y(r.top), map.X(r.right()), map.Y(r.bottom())};
@@ -129,7 +140,8 @@ LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool Form3::Form_Create() {
     messageOwner_ = hwnd();
     map_ = win::ScreenMapping(hwnd());
-    AddEditorLabels(labels_, designer_.face, designer_.menu != nullptr);
+    const int titleWidth = TextWidthTwips(hwnd(), fonts_.Get(kTitleFont, map_.dpiY), designer_.face.programName, map_.dpiX);
+    AddEditorLabels(labels_, designer_.face, designer_.menu != nullptr, titleWidth);
     return boxBrush_ && boxes_.Create(hwnd(), designer_.face, designer_.layout);
 }
 
@@ -299,6 +311,11 @@ LRESULT Form3::OnControlColour(HDC dc, HWND control) {
 std::u16string Form3::BoxText(std::string_view control) const {
     const int field = designer_.layout.fieldIndex(control);
     return field >= 0 ? boxes_.Text(field) : std::u16string();
+}
+
+HWND Form3::Box(std::string_view control) const {
+    const int field = designer_.layout.fieldIndex(control);
+    return field >= 0 ? boxes_.box(field) : nullptr;
 }
 
 void Form3::EnableBoxes(bool enabled) {

@@ -30,6 +30,7 @@ public:
     RecordEditor& Editor() { return editor_; }
     const win::LabelSet& Labels() const { return labels_; }
     const EditorBoxes& Boxes() const { return boxes_; }
+    HWND Box(std::string_view control) const;   // nullptr for a control the program lacks
     const DeviceMapping& Mapping() const { return map_; }
     std::u16string RecordFilePath() const;
 

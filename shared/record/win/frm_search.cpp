@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "artwork.h"
 #include "dpi.h"
 #include "text_box.h"
@@ -47,8 +49,12 @@ bool FrmSearch::Open(HWND owner) {
 
 bool FrmSearch::Form_Load() {
     map_ = win::ScreenMapping(hwnd());
-    labels_.Add(win::LabelSpec{"Label1", u"Zadaj text :", {1680, 840, 1020, 255}, win::kYellow});
-    labels_.Add(win::LabelSpec{"Label19", u"Koniec", {240, 1320, 5535, 255}, win::kYellow, Align::Centre, true});
+    // "Zadaj text :" is sized to its text: on one line it ends well before txtFindWhat.
+    win::LabelSpec label1{"Label1", u"Zadaj text :", {1680, 840, 1020, 255}, win::kYellow};
+    win::LabelSpec label19{"Label19", u"Koniec", {240, 1320, 5535, 255}, win::kYellow, Align::Centre, true};
+    label1.singleLine = label19.singleLine = true;
+    labels_.Add(std::move(label1));
+    labels_.Add(std::move(label19));
     findWhat_ = win::CreateStorableTextBox(hwnd(), kFindWhatId, win::EditStyle{});
     findFirst_ = CreateWindowExW(0, L"BUTTON", L"Potvrď", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0,
                                  0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFindFirstId)),
