@@ -59,11 +59,16 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/papyrka-testenv.XXXXXX")
 xvfb_pid=""
 cupsd_pid=""
 wine_started=""
+command_pid=""
 
 cleanup() {
   local rc=$?
   set +e
   trap - EXIT INT TERM HUP
+  if [[ -n $command_pid ]]; then
+    kill -TERM "$command_pid" 2>/dev/null
+    wait "$command_pid" 2>/dev/null
+  fi
   if [[ -n $wine_started ]]; then
     wineserver -k 2>/dev/null
     wineserver -w 2>/dev/null
@@ -292,8 +297,15 @@ else
 fi
 start_wine   # after CUPS_SERVER: Wine reads the printers once per wineserver session
 
+# In the background so that a TERM from a CI timeout is handled at once (bash runs traps
+# only between foreground commands); our standard input is handed on explicitly because a
+# background command would otherwise read from /dev/null.
 set +e
-"$@" {lock_fd}>&-
+exec {stdin_fd}<&0
+"$@" <&"$stdin_fd" {stdin_fd}<&- {lock_fd}>&- &
+command_pid=$!
+wait "$command_pid"
 rc=$?
+command_pid=""
 set -e
 exit "$rc"
