@@ -169,18 +169,15 @@ ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
 }
 
 std::string SerializeRecords(const RecordList& list) {
-    const std::string header = std::to_string(list.count()) + ',' + std::to_string(list.current()) + "\r\n";
-    size_t size = header.size();
-    for (int record = 1; record <= list.count(); ++record)
-        for (const Field& field : list.at(record)) size += field.size() + 4;
-
-    // Sized once and filled by hand: the appends of std::string cost more than the copying.
-    std::string bytes(size, '\0');
-    char* out = &bytes[0];
-    std::memcpy(out, header.data(), header.size());
-    out += header.size();
+    std::string bytes = std::to_string(list.count()) + ',' + std::to_string(list.current()) + "\r\n";
+    // Filled by hand in one pass: std::string's appends, or a first pass to count the bytes,
+    // cost more than the copying itself.
+    size_t used = bytes.size();
+    bytes.resize(used + static_cast<size_t>(list.count()) * static_cast<size_t>(list.fieldCount()) * 24);
     for (int record = 1; record <= list.count(); ++record) {
         for (const Field& field : list.at(record)) {
+            if (bytes.size() - used < field.size() + 4) bytes.resize(2 * bytes.size() + field.size() + 4);
+            char* out = &bytes[used];
             *out++ = kQuote;
             std::memcpy(out, field.data(), field.size());
             if (std::memchr(out, kQuote, field.size())) std::replace(out, out + field.size(), kQuote, kQuoteStandIn);
@@ -188,8 +185,10 @@ std::string SerializeRecords(const RecordList& list) {
             *out++ = kQuote;
             *out++ = '\r';
             *out++ = '\n';
+            used += field.size() + 4;
         }
     }
+    bytes.resize(used);
     return bytes;
 }
 
