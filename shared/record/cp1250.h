@@ -9,7 +9,7 @@ namespace papyrka {
 
 std::u16string Cp1250ToUtf16(std::string_view bytes);
 
-// False when a character has no Windows-1250 byte; such characters are left out of `out`.
+// Replaces `out`. False when a character has no Windows-1250 byte; such characters are left out.
 bool Utf16ToCp1250(std::u16string_view text, std::string& out);
 
 bool IsCp1250Storable(char16_t ch);

@@ -129,12 +129,16 @@ ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
         !ParseHeaderNumber(currentText, current))
         return fail(ParseFault::HeaderNotNumbers, reader.itemStart());
     if (count < 0 || count > RecordList::kMaxCount) {
-        result.countText = std::string(countText);
+        // Only for the message: a count of a thousand digits is shown cut short.
+        const size_t first = countText.find_first_not_of(' ');
+        const size_t length = countText.find_last_not_of(' ') + 1 - first;
+        result.countText = std::string(countText.substr(first, std::min<size_t>(length, 12)));
+        if (length > 12) result.countText += "...";
         return fail(ParseFault::CountOutOfRange, 0);
     }
 
-    // Records are built whole and handed over at the end; the list learns of a fault only
-    // through the padding with empty fields.
+    // Records are built whole and handed to the list at the end; after a fault the rest is
+    // padded with empty fields, as if the list had been sized from the header first.
     const size_t fieldCount = static_cast<size_t>(list.fieldCount());
     std::vector<Record> records;
     records.reserve(static_cast<size_t>(count));

@@ -69,6 +69,12 @@ TEST(RecordFormat, TheFullestListComesBack) {
     EXPECT_EQ(reloaded, list);
 }
 
+TEST(RecordFormat, AnOutOfRangeCountIsKeptShortForTheMessage) {
+    RecordList list(1);
+    EXPECT_EQ(ParseRecords(" 40000 ,1\r\n", list).countText, "40000");
+    EXPECT_EQ(ParseRecords(std::string(5000, '9') + ",1\r\n", list).countText, "999999999999...");
+}
+
 struct ReadCase {
     const char* name;
     std::string bytes;
