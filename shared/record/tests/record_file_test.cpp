@@ -145,13 +145,21 @@ TEST(RecordFile, FailedReplaceLeavesTheOldFile) {
         CloseHandle(holder);
 #else
         // Root writes anywhere, so block the temporary file's own name instead.
-        std::filesystem::create_directory(folder / ("Kuvertex.DAT." + std::to_string(getpid()) + ".tmp").c_str());
+        const auto blocker = folder / ("Kuvertex.DAT." + std::to_string(getpid()) + ".tmp").c_str();
+        std::filesystem::create_directory(blocker);
         EXPECT_FALSE(SaveRecords(folder.File("Kuvertex.DAT"), list, reporter));
+        std::filesystem::remove(blocker);
 #endif
     }
     EXPECT_EQ(ReadBytes(folder / "Kuvertex.DAT"), old);
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_TRUE(Contains(reporter.messages[0], u"Súbor na disku aj zoznam v programe zostali nezmenené"));
+
+    // Once the obstacle is gone, the same list saves.
+    EXPECT_TRUE(SaveRecords(folder.File("Kuvertex.DAT"), list, reporter));
+    RecordList loaded(3);
+    LoadRecords(folder.File("Kuvertex.DAT"), loaded, reporter);
+    EXPECT_TRUE(loaded == list);
 }
 
 TEST(RecordFile, BrokenFileIsBackedUpBeforeTheFirstSave) {
