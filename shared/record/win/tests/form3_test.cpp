@@ -181,5 +181,23 @@ TEST_F(Form3Test, HandCursorOverButtonsAndArrowsOnly) {
     EXPECT_EQ(driver.CursorAt(driver.AtTwips(3000, 5000)), arrow);
 }
 
+TEST_F(Form3Test, AnotherScaleMovesAndSizesEverythingTogether) {
+    Open();
+    const EditorDriver driver = Driver();
+    RECT suggested{100, 50, 900, 850};
+    SendMessageW(form->hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    RECT client{};
+    GetClientRect(form->hwnd(), &client);
+    EXPECT_EQ(client.right, 800);
+    EXPECT_EQ(client.bottom, 800);
+    EXPECT_TRUE(SameRect(ChildRect(driver.Box("txtName")), RECT{272, 240, 674, 278}));
+    EXPECT_TRUE(SameRect(form->Labels().PixelRect(form->Mapping(), driver.Label("Label10")), RECT{144, 192, 242, 226}));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(driver.Box("txtName"), WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -22);   // 8.25 pt at 192 dpi
+    driver.MoveTo(driver.Centre("Label13"));
+    EXPECT_EQ(driver.Colour("Label13"), win::kGreen);
+}
+
 }  // namespace
 }  // namespace papyrka
