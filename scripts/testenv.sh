@@ -37,6 +37,14 @@ fi
 
 mkdir -p "$build"
 
+# Under the C locale (CI often has no LANG) Wine hands Linux programs and file names only
+# ASCII. C.UTF-8 keeps Wine's code pages as under C and makes the Linux side UTF-8.
+if [[ $(locale charmap 2>/dev/null) == ANSI_X3.4-1968 ]]; then
+  case ${LC_ALL-} in "" | C | POSIX) unset LC_ALL ;; esac
+  case ${LC_CTYPE-} in "" | C | POSIX) unset LC_CTYPE ;; esac
+  export LANG=C.UTF-8
+fi
+
 # --- slot -------------------------------------------------------------------------------
 slot=1
 while :; do
