@@ -38,8 +38,11 @@ TEST(VevuvezEditorFace, TabRunsFromTheIdentifierDownTheCard) {
                                                  "txt3",     "txt4",       "txt5"};
     EXPECT_EQ(order, expected);
     // Down the card: within the centred lines and within each column, tab order is top to bottom.
-    for (size_t i = 1; i < boxes.size(); ++i)
-        if (boxes[i].rect.left == boxes[i - 1].rect.left) EXPECT_GT(boxes[i].rect.top, boxes[i - 1].rect.top) << order[i];
+    for (size_t i = 1; i < boxes.size(); ++i) {
+        if (boxes[i].rect.left == boxes[i - 1].rect.left) {
+            EXPECT_GT(boxes[i].rect.top, boxes[i - 1].rect.top) << order[i];
+        }
+    }
 }
 
 TEST(VevuvezEditorFace, TheIdCaptionStandsInFrontOfTxtNameAndTheArrowsBelowTheCard) {

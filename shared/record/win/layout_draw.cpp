@@ -41,7 +41,8 @@ public:
 
 private:
     void Outline(const RECT& r) const;
-    void Text(const RECT& area, std::u16string_view text, const FontSpec& font, Align align, Colour colour) const;
+    void Text(const RECT& area, int inset, std::u16string_view text, const FontSpec& font, Align align,
+              Colour colour) const;
 
     HDC dc_;
     const DeviceMapping& map_;
@@ -91,7 +92,7 @@ void ArtPainter::operator()(const LineArt& line) const {
 }
 
 void ArtPainter::operator()(const TextArt& text) const {
-    Text(DeviceRect(map_, text.rect), text.text, text.font, text.align, text.colour);
+    Text(DeviceRect(map_, text.rect), 0, text.text, text.font, text.align, text.colour);
 }
 
 void ArtPainter::Box(const LayoutBox& box) const {
@@ -99,7 +100,9 @@ void ArtPainter::Box(const LayoutBox& box) const {
     if (box.whiteBackground) FillSolid(dc_, r, kWhite);
     RECT area = r;
     if (box.framed) InflateRect(&area, -tx_, -ty_);   // the text stays inside the frame
-    Text(area, box.text, box.font, box.align, box.colour);
+    // In a frame the text keeps one screen pixel from the side lines, so that they never
+    // merge with the first or last letter.
+    Text(area, box.framed ? tx_ : 0, box.text, box.font, box.align, box.colour);
     if (box.framed) Outline(r);
 }
 
@@ -110,7 +113,7 @@ void ArtPainter::Outline(const RECT& r) const {
     FillSolid(dc_, RECT{r.right - tx_, r.top, r.right, r.bottom}, kBlack);
 }
 
-void ArtPainter::Text(const RECT& area, std::u16string_view text, const FontSpec& font, Align align,
+void ArtPainter::Text(const RECT& area, int inset, std::u16string_view text, const FontSpec& font, Align align,
                       Colour colour) const {
     if (text.empty() || area.right <= area.left || area.bottom <= area.top) return;
     SaveDcGuard saved(dc_);
@@ -130,11 +133,11 @@ void ArtPainter::Text(const RECT& area, std::u16string_view text, const FontSpec
         GetTextExtentPoint32W(dc_, Wide(piece), static_cast<int>(piece.size()), &size);
         return static_cast<int>(size.cx);
     };
-    const int width = area.right - area.left;
+    const int width = area.right - area.left - 2 * inset;
     const int maxLines = VisibleLineCount(area.bottom - area.top, lineHeight);
     int y = area.top;
     for (const TextLine& line : WrapText(text, width, measure, maxLines)) {
-        const int x = area.left + LineOffset(align, width, line.width);
+        const int x = area.left + inset + LineOffset(align, width, line.width);
         ExtTextOutW(dc_, x, y, ETO_CLIPPED, &area, Wide(text.substr(line.start)), static_cast<UINT>(line.length),
                     nullptr);
         y += lineHeight;
