@@ -1,13 +1,5 @@
 #include <windows.h>
 
-#include "designer.h"
-#include "print_list.h"
-#include "../editor_face.h"
-#include "../record_layout.h"
+#include "davavazo_designer.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    using namespace papyrka;
-    static const Designer kDavavazo{u"Davavazo", davavazo::DavavazoRecordLayout(), davavazo::DavavazoEditorFace(),
-                                    &davavazo::PrintContactList};
-    return RunDesigner(kDavavazo);
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return papyrka::RunDesigner(papyrka::davavazo::DavavazoDesigner()); }

@@ -1,0 +1,14 @@
+#include "davavazo_designer.h"
+
+#include "print_list.h"
+#include "../editor_face.h"
+#include "../record_layout.h"
+
+namespace papyrka::davavazo {
+
+const Designer& DavavazoDesigner() {
+    static const Designer designer{u"Davavazo", DavavazoRecordLayout(), DavavazoEditorFace(), &PrintContactList};
+    return designer;
+}
+
+}  // namespace papyrka::davavazo

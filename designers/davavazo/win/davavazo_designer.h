@@ -1,0 +1,9 @@
+#pragma once
+// Davavazo as the shared skeleton sees it: its record layout, its editor face and its print.
+#include "designer.h"
+
+namespace papyrka::davavazo {
+
+const Designer& DavavazoDesigner();
+
+}  // namespace papyrka::davavazo
