@@ -1,13 +1,6 @@
 #include <windows.h>
 
 #include "designer.h"
-#include "print_action.h"
-#include "../editor_face.h"
-#include "../record_layout.h"
+#include "vevuvez_designer.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    using namespace papyrka;
-    static const Designer kVevuvez{u"Vevuvez", vevuvez::VevuvezRecordLayout(), vevuvez::VevuvezEditorFace(),
-                                   &vevuvez::Label13_Click};
-    return RunDesigner(kVevuvez);
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return papyrka::RunDesigner(papyrka::vevuvez::VevuvezDesigner()); }

@@ -1,0 +1,14 @@
+#include "vevuvez_designer.h"
+
+#include "../editor_face.h"
+#include "../record_layout.h"
+#include "print_action.h"
+
+namespace papyrka::vevuvez {
+
+const Designer& VevuvezDesigner() {
+    static const Designer designer{u"Vevuvez", VevuvezRecordLayout(), VevuvezEditorFace(), &Label13_Click};
+    return designer;
+}
+
+}  // namespace papyrka::vevuvez

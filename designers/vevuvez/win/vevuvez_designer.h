@@ -1,0 +1,9 @@
+#pragma once
+// Vevuvez as the shared skeleton sees it: its record layout, its editor face and its print.
+#include "designer.h"
+
+namespace papyrka::vevuvez {
+
+const Designer& VevuvezDesigner();
+
+}  // namespace papyrka::vevuvez
