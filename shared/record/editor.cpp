@@ -41,9 +41,9 @@ void RecordEditor::Load(const std::u16string& path, Reporter& reporter) {
     ShowCurrentRecord();
 }
 
-void RecordEditor::Save(const std::u16string& path, Reporter& reporter) {
+bool RecordEditor::Save(const std::u16string& path, Reporter& reporter) {
     StoreCurrentRecord();
-    SaveRecords(path, list_, reporter);
+    return SaveRecords(path, list_, reporter);
 }
 
 void RecordEditor::StoreCurrentRecord() {

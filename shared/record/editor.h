@@ -38,7 +38,7 @@ public:
     const std::u16string& LastSearchText() const { return lastSearch_; }
 
     void Load(const std::u16string& path, Reporter& reporter);   // LoadRecords, then show
-    void Save(const std::u16string& path, Reporter& reporter);   // store, then SaveRecords
+    bool Save(const std::u16string& path, Reporter& reporter);   // store, then SaveRecords
 
     void StoreCurrentRecord();
     void ShowCurrentRecord();

@@ -120,11 +120,10 @@ LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ShowLoadMessages();
         return 0;
     case WM_CLOSE:
-        Form_Unload();
-        DestroyWindow(hwnd());
+        OnClose();
         return 0;
     case WM_QUERYENDSESSION:
-        return TRUE;
+        return Form_Unload() ? TRUE : FALSE;
     case WM_ENDSESSION:
         OnEndSession(wParam != FALSE);
         return 0;
@@ -146,8 +145,8 @@ bool Form3::Form_Create() {
 }
 
 void Form3::Form_Load() {
-    // The record file is opened by its absolute path; the folder also becomes the current
-    // one, as the programs have always worked in their own folder.
+    // The record file is opened by its absolute path, so nothing depends on the current
+    // folder; it is still set, as the programs have always worked in their own folder.
     const std::wstring folder(win::Wide(folder_), folder_.size());
     SetCurrentDirectoryW(folder.c_str());
     DeferredReporter reporter(loadMessages_);
@@ -161,13 +160,17 @@ void Form3::ShowLoadMessages() {
     for (const std::u16string& text : messages) reporter_.Message(text);
 }
 
-void Form3::Form_Unload() {
-    if (std::exchange(unloaded_, true)) return;
-    editor_.Save(RecordFilePath(), reporter_);
+bool Form3::Form_Unload() { return editor_.Save(RecordFilePath(), reporter_); }
+
+void Form3::OnClose() {
+    // The user has just been told that the save failed: the window stays, with the list, so
+    // that nothing is lost; "Koniec" still leaves without saving.
+    if (Form_Unload()) DestroyWindow(hwnd());
 }
 
 void Form3::OnEndSession(bool ending) {
-    // The session may end as soon as this returns, so the list is on disk before that.
+    // Saved again although the question saved already: a forced log-off never asks. The
+    // session may end as soon as this returns.
     if (!ending) return;
     Form_Unload();
     DestroyWindow(hwnd());
@@ -194,7 +197,6 @@ void Form3::Label14_Click() {
 
 void Form3::Label19_Click() {
     // Ends at once: nothing is stored, saved or asked.
-    unloaded_ = true;
     DestroyWindow(hwnd());
 }
 

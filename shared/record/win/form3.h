@@ -48,7 +48,7 @@ private:
     // Event handlers of the design.
     bool Form_Create();
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload();   // false when the list could not be saved
     void Form_MouseMove();
     void Image1_Click() { editor_.Previous(); }
     void Image2_Click() { editor_.Next(); }
@@ -76,6 +76,7 @@ private:
     void OnActivate(bool active);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnEndSession(bool ending);
+    void OnClose();
     void ShowLoadMessages();
 
     // Mouse targets: a label by index, or one of the two arrow images.
@@ -111,7 +112,6 @@ private:
     std::vector<std::u16string> loadMessages_;   // shown once the window is up
     HWND focusBeforeDeactivation_ = nullptr;
     Image pressedImage_ = Image::None;
-    bool unloaded_ = false;
 };
 
 }  // namespace papyrka

@@ -66,8 +66,8 @@ bool FrmSearch::Form_Load() {
 }
 
 void FrmSearch::RunModal(HWND owner) {
-    ShowWindow(hwnd(), SW_SHOW);
     EnableWindow(owner, FALSE);
+    ShowWindow(hwnd(), SW_SHOW);
     SetFocus(findWhat_);
     MSG message;
     while (!done_) {

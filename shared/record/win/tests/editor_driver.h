@@ -87,6 +87,8 @@ struct SeenModal {
     std::wstring title;
     std::wstring text;          // a message box's text
     bool ownerVisible = false;
+    bool ownerEnabled = true;   // false while a modal window holds it
+    RECT frame{};               // screen position when it came up
 };
 
 // Answers to the modal windows that come up, in order.
@@ -125,7 +127,10 @@ private:
         HWND owner = GetWindow(window, GW_OWNER);
         wchar_t text[1024] = {};
         GetDlgItemTextW(window, 0xFFFF, text, 1024);   // a message box's text
-        seen.push_back(SeenModal{TextOf(window), text, owner && IsWindowVisible(owner)});
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        seen.push_back(SeenModal{TextOf(window), text, owner && IsWindowVisible(owner),
+                                 owner && IsWindowEnabled(owner), frame});
 
         ModalAnswer answer{ModalAnswer::Button, IDOK, {}};
         if (!answers_.empty()) {

@@ -86,13 +86,44 @@ TEST_F(EditorPathTest, CreateTypeSaveThenKoniecLosesAndSystemCloseKeeps) {
     EXPECT_TRUE(answers.seen.empty());
 }
 
-TEST_F(EditorPathTest, EndOfSessionSavesBeforeItReturns) {
+TEST_F(EditorPathTest, EndOfSessionAndAltF4SaveBeforeTheyReturn) {
     folder.Write(L"Skuska.dat", "1,1\r\n\"A\"\r\n\"\"\r\n\"\"\r\n");
     Open();
     Driver().Type(Driver().Box("txtPhone1"), u"123");
     EXPECT_EQ(SendMessageW(form->hwnd(), WM_QUERYENDSESSION, 0, 0), TRUE);
-    SendMessageW(form->hwnd(), WM_ENDSESSION, TRUE, 0);
     EXPECT_EQ(folder.Read(L"Skuska.dat"), "1,1\r\n\"A\"\r\n\"\"\r\n\"123\"\r\n");
+    Driver().Type(Driver().Box("txtPhone1"), u"4");
+    SendMessageW(form->hwnd(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(folder.Read(L"Skuska.dat"), "1,1\r\n\"A\"\r\n\"\"\r\n\"1234\"\r\n");
+    EXPECT_EQ(form->hwnd(), nullptr);
+
+    Open();
+    Driver().Type(Driver().Box("txtName"), u"B");
+    SendMessageW(GetFocus(), WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29));   // Alt+F4 in a box
+    test::PumpMessages();
+    EXPECT_EQ(form->hwnd(), nullptr);
+    EXPECT_EQ(folder.Read(L"Skuska.dat"), "1,1\r\n\"BA\"\r\n\"\"\r\n\"1234\"\r\n");
+}
+
+TEST_F(EditorPathTest, AFailedSaveOnClosingKeepsTheWindowAndTheList) {
+    ASSERT_TRUE(CreateDirectoryW(folder.File(L"Skuska.dat").c_str(), nullptr));   // no file can be written there
+    answers.Push({ModalAnswer::Button, IDOK, {}});   // nor read
+    Open();
+    ASSERT_EQ(answers.seen.size(), 1u);
+    const EditorDriver driver = Driver();
+    driver.ClickLabel("Label10");
+    driver.Type(driver.Box("txtName"), u"Novák");
+    answers.Push({ModalAnswer::Button, IDOK, {}});
+    answers.Push({ModalAnswer::Button, IDOK, {}});
+    SendMessageW(form->hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(SendMessageW(form->hwnd(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    ASSERT_NE(form->hwnd(), nullptr);
+    EXPECT_EQ(answers.seen.size(), 3u);
+    EXPECT_EQ(Text("txtName"), Wide("Novák"));
+    EXPECT_EQ(form->Records().count(), 1);
+    driver.ClickLabel("Label19");
+    EXPECT_EQ(form->hwnd(), nullptr);
+    RemoveDirectoryW(folder.File(L"Skuska.dat").c_str());
 }
 
 TEST_F(EditorPathTest, TabRunsDownTheScreenAndArrowsPage) {
@@ -155,6 +186,13 @@ TEST_F(EditorPathTest, SearchFocusesTheMatchingBoxOrSaysItFoundNothing) {
     test::PumpMessages();
     EXPECT_EQ(Position(), L"Record 2 of 3");
     EXPECT_EQ(GetFocus(), driver.Box("txtMemo"));
+    ASSERT_EQ(answers.seen.size(), 1u);   // frmSearch: 6000 x 1800 twips, centred, modal
+    const RECT dialog = answers.seen[0].frame;
+    EXPECT_EQ(dialog.right - dialog.left, 400);
+    EXPECT_EQ(dialog.bottom - dialog.top, 120);
+    EXPECT_EQ(dialog.left, (GetSystemMetrics(SM_CXSCREEN) - 400) / 2);
+    EXPECT_EQ(dialog.top, (GetSystemMetrics(SM_CYSCREEN) - 120) / 2);
+    EXPECT_FALSE(answers.seen[0].ownerEnabled);
 
     answers.Push({ModalAnswer::SearchConfirmButton, 0, L"NOVÁK"});
     driver.ClickLabel("Label12");
