@@ -138,19 +138,5 @@ TEST(CardPrintPlan, AllTenCardsGetTheSameTextsAndALaterPrintReplacesEveryLine) {
             EXPECT_EQ(sheet.Text(CardLineBox(s, l)), editor(Line(l).source)) << s << "/" << l;
 }
 
-TEST(CardPrintPlan, EmptyBoxesEmptyTheirLinesAndTextsPassUnchanged) {
-    Layout sheet = CardSheet();
-    ASSERT_TRUE(FillLayout(sheet, CardPrintPlan(), [](std::string_view) { return u"full"; }));
-    const BoxTextSource editor = [](std::string_view control) -> std::u16string {
-        if (control == "txtPhone2") return u"  two\r\nlines ";
-        return u"";
-    };
-    ASSERT_TRUE(FillLayout(sheet, CardPrintPlan(), editor));
-    for (int s = 1; s <= kSlotCount; ++s) {
-        EXPECT_EQ(sheet.Text(CardLineBox(s, 4)), u"  two\r\nlines ");
-        EXPECT_EQ(sheet.Text(CardLineBox(s, 1)), u"");
-    }
-}
-
 }  // namespace
 }  // namespace papyrka::vevuvez

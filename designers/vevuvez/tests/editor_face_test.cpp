@@ -45,23 +45,5 @@ TEST(VevuvezEditorFace, TabRunsFromTheIdentifierDownTheCard) {
     }
 }
 
-TEST(VevuvezEditorFace, TheIdCaptionStandsInFrontOfTxtNameAndTheArrowsBelowTheCard) {
-    const EditorFace& face = VevuvezEditorFace();
-    ASSERT_EQ(face.captions.size(), 1u);
-    const CaptionSpec& id = face.captions[0];
-    EXPECT_EQ(id.text, u"ID :");
-    EXPECT_EQ(id.rect.left, 240);
-    EXPECT_EQ(id.rect.top, 1800);
-    EXPECT_LE(id.rect.right(), face.boxes[0].rect.left);
-    int cardBottom = 0;
-    for (const TextBoxSpec& box : face.boxes) cardBottom = std::max(cardBottom, box.rect.bottom());
-    for (const TwipsRect& arrow : {face.image1, face.image2}) {
-        EXPECT_EQ(arrow.top, 4920);
-        EXPECT_GE(arrow.top, cardBottom);
-    }
-    EXPECT_EQ(face.image1.left, 4080);
-    EXPECT_EQ(face.image2.left, 4680);
-}
-
 }  // namespace
 }  // namespace papyrka::vevuvez

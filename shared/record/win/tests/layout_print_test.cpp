@@ -6,7 +6,6 @@
 
 #include <string>
 
-#include "gdi_count.h"
 #include "layout_print.h"
 #include "print_capture.h"
 #include "print_failure.h"
@@ -44,13 +43,32 @@ TEST_F(PrintLayoutTest, PrintsOnePageWithTheTextsAsText) {
     EXPECT_EQ(text.find("ódy"), std::string::npos) << text;
 }
 
-TEST_F(PrintLayoutTest, RepeatedPrintsLeakNoGdiObject) {
-    ASSERT_EQ(PrintLayoutPage(TestLayout(), u"Papyrka skúška"), u"");   // the spooler's own first-use objects
-    const DWORD before = test::GdiObjectCount();
-    ASSERT_GT(before, 0u);   // the count works on this system
-    for (int round = 0; round < 3; ++round) ASSERT_EQ(PrintLayoutPage(TestLayout(), u"Papyrka skúška"), u"");
-    EXPECT_EQ(test::GdiObjectCount(), before);
-    for (int round = 0; round < 4; ++round) EXPECT_FALSE(capture_.WaitForPdf().empty());
+TEST_F(PrintLayoutTest, RoundedShapesAndSlantedLinesReachThePaper) {
+    // The artwork other layouts draw: a label face with rounded corners and a grey band, a
+    // grey mark with curved corners, and a slanted cut line.
+    const Layout layout(8640, 8640,
+                        {FrameArt{{1440, 1440, 4320, 2880}, 105}, FillArt{{1455, 1455, 4290, 720}, kLightGrey},
+                         FillArt{{1440, 5040, 2880, 1440}, kLightGrey, 210}, LineArt{{5040, 5040}, {7920, 7920}}},
+                        {});
+    ASSERT_EQ(PrintLayoutPage(layout, u"Papyrka skúška"), u"");
+    const std::wstring pdf = capture_.WaitForPdf();
+    ASSERT_FALSE(pdf.empty());
+    const test::GrayImage page = test::PdfPageImage(pdf, 1, 300);
+    struct Probe {
+        const char* what;
+        int x, y;   // twips from the paper's corner (the PDF printer has no offset)
+        int low, high;
+    };
+    const Probe probes[] = {
+        {"rounded frame, left side", 1447, 2880, 0, 100},   {"rounded frame, bottom", 3600, 4313, 0, 100},
+        {"inside the frame", 3600, 3600, 240, 255},          {"grey band", 3600, 1800, 170, 210},
+        {"grey mark", 2880, 5760, 170, 210},                 {"rounded corner of the mark", 1450, 5050, 240, 255},
+        {"slanted line", 6480, 6480, 0, 100},                {"beside the slanted line", 6480, 6600, 240, 255},
+    };
+    for (const Probe& probe : probes) {
+        const int value = page.at(TwipsToDevice(probe.x, 300), TwipsToDevice(probe.y, 300));
+        EXPECT_TRUE(value >= probe.low && value <= probe.high) << probe.what << ": " << value;
+    }
 }
 
 TEST(PrintLayoutFailure, NoUsablePrinterIsToldInSlovakAndNothingIsPrinted) {
