@@ -129,6 +129,15 @@ TEST(CardSheetFigures, DISABLED_MeasuresThePrint) {
     const double spoolMs = PrintPage(folder + L"\\vector.ps", DrawVector, &drawMs);
     Figure("vector page into a spool file, whole job", spoolMs, "ms");
     Figure("  of which drawing the sheet (120 lines, fonts, clipping)", drawMs, "ms");
+    {
+        const DeviceMapping map{300, 300, 0, 0};
+        test::PageBitmap bitmap(map.W(kSheetWidth), map.H(kSheetHeight));
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        DrawVector(bitmap.dc(), map);
+        QueryPerformanceCounter(&end);
+        Figure("the same drawing into a 300-dpi bitmap, no printer driver", Milliseconds(start, end), "ms");
+    }
     PrintPage(folder + L"\\image.ps", DrawScreenImage);
     Figure("spool file (PostScript to CUPS), vector page", static_cast<double>(FileSize(folder + L"\\vector.ps")) / 1024, "KiB");
     Figure("spool file (PostScript to CUPS), 96-dpi image page", static_cast<double>(FileSize(folder + L"\\image.ps")) / 1024, "KiB");
