@@ -11,9 +11,8 @@
 
 namespace papyrka::win {
 
-// A font for `spec` at `dpiY` (its cell height follows the points exactly at that
-// resolution). "MS Sans Serif" is a bitmap face on Windows that cannot scale or print
-// crisply; its TrueType twin "Microsoft Sans Serif" is asked for instead.
+// A font for `spec` at `dpiY` (its character height follows the points exactly at that
+// resolution). "MS Sans Serif" is asked for as a scalable face of the same look.
 Font CreateFontFor(const FontSpec& spec, int dpiY);
 
 class FontCache {

@@ -3,11 +3,12 @@
 #include "artwork.h"
 #include "fonts.h"
 #include "gdi.h"
+#include "gdi_count.h"
 
 namespace papyrka::win {
 namespace {
 
-DWORD GdiObjects() { return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); }
+DWORD GdiObjects() { return test::GdiObjectCount(); }
 
 TEST(Fonts, CharacterHeightFollowsThePointSizeAtEachResolution) {
     for (int dpi : {96, 144, 300, 600}) {
@@ -19,6 +20,17 @@ TEST(Fonts, CharacterHeightFollowsThePointSizeAtEachResolution) {
         EXPECT_EQ(lf.lfCharSet, EASTEUROPE_CHARSET);
         EXPECT_EQ(lf.lfWeight, FW_BOLD);
     }
+}
+
+TEST(Fonts, TheLabelFaceIsAScalableOutlineFont) {
+    MemoryDc dc(nullptr, 10, 10);
+    ASSERT_TRUE(dc);
+    Font font = CreateFontFor(kLabelFont, 600);
+    SelectGuard select(dc.get(), font.get());
+    TEXTMETRICW metrics{};
+    ASSERT_TRUE(GetTextMetricsW(dc.get(), &metrics));
+    EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_VECTOR) << "a bitmap face would print blocky";
+    EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, 69, 3) << "8.25 pt at 600 dpi";
 }
 
 TEST(Fonts, CacheHandsOutOneFontPerSpecAndResolution) {
@@ -33,6 +45,7 @@ TEST(Fonts, CacheHandsOutOneFontPerSpecAndResolution) {
 TEST(Gdi, RepeatedArtworkAndFontsLeakNoObject) {
     HandCursor();   // made once per process; not part of the balance
     const DWORD before = GdiObjects();
+    ASSERT_GT(before, 0u) << "the count must see this process's objects";
     for (int round = 0; round < 20; ++round) {
         MemoryDc dc(nullptr, 400, 400);
         ASSERT_TRUE(dc);
