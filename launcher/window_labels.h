@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "font_spec.h"
 #include "twips.h"
 
 namespace papyrka::launcher {
@@ -31,6 +32,11 @@ struct WindowLabel {
 };
 
 inline constexpr int kWindowTwips = 6000;   // both windows: 6000 x 6000 twips of client area
+
+// Tahoma rather than MS Sans Serif: the suite's usual face is missing under Wine, and the
+// face put in its place is so wide that "Verzia programu :" no longer fits its 1575 twips.
+// Tahoma is on every Windows and in the test prefix, and fits every caption in one line.
+inline constexpr FontSpec kLauncherLabelFont{u"Tahoma", 8.25, true, false};   // both windows: 6000 x 6000 twips of client area
 
 inline constexpr WindowLabel kLauncherLabels[] = {
     {"Label1", u"Kryton", {2280, 1430, 1455, 255}, kPink, LabelAction::StartDesigner, u"\\Kryton.exe"},

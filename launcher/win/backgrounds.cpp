@@ -1,0 +1,31 @@
+#include "backgrounds.h"
+
+#include "about_picture.h"
+#include "artwork.h"
+#include "launcher_artwork.h"
+#include "window_labels.h"
+
+namespace papyrka::launcher {
+
+namespace {
+
+void DrawCommonBackground(HDC dc, const DeviceMapping& map, win::FontCache& fonts) {
+    win::DrawRedGradient(dc, map, kWindowArea);
+    win::DrawSuiteTitle(dc, map, kWindowTwips, fonts);
+    win::DrawBevelBar(dc, map, kTitleBar);
+    win::DrawBevelBar(dc, map, kBottomBar);
+}
+
+}  // namespace
+
+void DrawLauncherBackground(HDC dc, const DeviceMapping& map, win::FontCache& fonts) {
+    DrawCommonBackground(dc, map, fonts);
+    for (int i = 0; i < kOvalCount; ++i) win::DrawOvalButton(dc, map, OvalButton(i));
+}
+
+void DrawAboutBackground(HDC dc, const DeviceMapping& map, win::FontCache& fonts) {
+    DrawCommonBackground(dc, map, fonts);
+    DrawAboutPicture(dc, map, kAboutPicture);
+}
+
+}  // namespace papyrka::launcher

@@ -1,0 +1,35 @@
+#include "form3.h"
+
+#include "backgrounds.h"
+
+namespace papyrka::launcher {
+
+Form3::Form3() : PictureWindow(L"PapyrkaAbout", L"O programe") {
+    AddLabels(kAboutLabels);
+    koniec_ = labels().Find("Label19");
+}
+
+void Form3::DrawBackground(HDC dc, const DeviceMapping& map, win::FontCache& fonts) {
+    DrawAboutBackground(dc, map, fonts);
+}
+
+bool Form3::IsOverPicture(POINT at) const {
+    const DeviceMapping map = Mapping();
+    const RECT picture{map.X(kAboutPicture.left), map.Y(kAboutPicture.top), map.X(kAboutPicture.right()),
+                       map.Y(kAboutPicture.bottom())};
+    return PtInRect(&picture, at) != FALSE;
+}
+
+void Form3::Label_Click(int index) {
+    if (index == koniec_) Label19_Click();
+}
+
+void Form3::Label19_Click() { Destroy(); }
+
+void Form3::Label_MouseMove(int index) {
+    if (index == koniec_) SetLabelColour(koniec_, kGreen);
+}
+
+void Form3::Form_MouseMove() { SetLabelColour(koniec_, kYellow); }
+
+}  // namespace papyrka::launcher

@@ -1,0 +1,18 @@
+#pragma once
+// Starts a designer program that lies in the launcher's own folder, through the shell.
+#include <string>
+#include <string_view>
+
+namespace papyrka::launcher {
+
+// fileName starts with a backslash: "\Vevuvez.exe". The shell gets "file://" + folder +
+// fileName with its default verb; the launcher neither waits nor reports anything.
+void LaunchDesigner(std::u16string_view fileName);
+
+// The folder of the running executable, as the system reports it.
+std::u16string LauncherFolder();
+
+// Tests start designers from a folder of their own; an empty folder restores the real one.
+void SetLaunchFolderForTests(std::u16string folder);
+
+}  // namespace papyrka::launcher
