@@ -3,12 +3,12 @@
 #
 # Starts Papyrka.exe from BUILD_DIR/bin (default build/win) inside the test environment,
 # waits for its launcher window and saves a picture of that window (default
-# docs/screenshots/papyrka-launcher.png).
+# docs/papyrka.png).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=$(realpath "${1:-$root/build/win}")
-output=$(realpath -m "${2:-$root/docs/screenshots/papyrka-launcher.png}")
+output=$(realpath -m "${2:-$root/docs/papyrka.png}")
 [[ -f $build/bin/Papyrka.exe ]] || { echo "screenshot: no $build/bin/Papyrka.exe" >&2; exit 1; }
 mkdir -p "$(dirname "$output")"
 
