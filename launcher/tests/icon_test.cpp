@@ -42,8 +42,12 @@ TEST(ProgramIcon, IsAWholeWhiteFigureOnBlackInsideAGreyFrameAtBothSizes) {
                 const std::uint8_t pixel = image.at(x, y);
                 const bool edge = x == 0 || y == 0 || x == size - 1 || y == size - 1;
                 const bool nextToFrame = x == 1 || y == 1 || x == size - 2 || y == size - 2;
-                if (edge) EXPECT_EQ(pixel, kIconGrey) << size << ": " << x << "," << y;
-                if (nextToFrame && size > 16) EXPECT_NE(pixel, kIconWhite) << size << ": " << x << "," << y;
+                if (edge) {
+                    EXPECT_EQ(pixel, kIconGrey) << size << ": " << x << "," << y;
+                }
+                if (nextToFrame && size > 16) {
+                    EXPECT_NE(pixel, kIconWhite) << size << ": " << x << "," << y;
+                }
                 EXPECT_TRUE(pixel == kIconGrey || pixel == kIconWhite || pixel == kIconBlack);
                 white += pixel == kIconWhite;
                 black += pixel == kIconBlack;
