@@ -1,5 +1,7 @@
 #include "form2.h"
 
+#include <iterator>
+
 #include "backgrounds.h"
 #include "launch_designer.h"
 

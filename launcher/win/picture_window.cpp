@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "artwork.h"
 #include "dpi.h"
 
 namespace papyrka::launcher {

@@ -11,7 +11,6 @@
 #include "gdi.h"
 #include "labels.h"
 #include "window.h"
-#include "artwork.h"
 #include "window_labels.h"
 
 namespace papyrka::launcher {

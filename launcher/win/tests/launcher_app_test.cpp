@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "artwork.h"
 #include "form1.h"
 #include "launch_designer.h"
 #include "test_support.h"
@@ -193,6 +194,20 @@ TEST_F(LauncherTest, LabelsTurnGreenUnderTheMouseAndOnlyTheBackgroundRestoresThe
     MoveMouse(window, POINT{20, 200});   // the bare gradient
     for (int i = 0; i < launcher.labels().size(); ++i)
         EXPECT_EQ(launcher.labels()[i].colour, i == koniec ? RGB(255, 255, 0) : RGB(255, 192, 255)) << i;
+}
+
+TEST_F(LauncherTest, HandCursorShowsOverClickableLabelsOnly) {
+    Form2& launcher = Launcher();
+    const HWND window = launcher.hwnd();
+    auto cursorAt = [&](POINT at) {
+        ClientToScreen(window, &at);
+        SetCursorPos(at.x, at.y);
+        SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    EXPECT_EQ(cursorAt(LabelCentre(launcher, 3)), win::HandCursor());
+    EXPECT_EQ(cursorAt(LabelCentre(launcher, launcher.labels().Find("Label19"))), win::HandCursor());
+    EXPECT_NE(cursorAt(POINT{20, 200}), win::HandCursor());
 }
 
 TEST_F(LauncherTest, AboutWindowOpensOnceAndComesForwardWhenAskedAgain) {
