@@ -148,20 +148,15 @@ HDC PictureWindow::BackgroundDc(HDC reference) {
 }
 
 void PictureWindow::Form_Paint() {
-    win::PaintDc paint(hwnd());
-    if (!paint.get()) return;
+    win::BufferedPaint paint(hwnd());
+    if (!paint.windowDc()) return;
     const DeviceMapping map = Mapping();
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    win::MemoryDc frame(paint.get(), client.right, client.bottom);
-    // Without memory for the off-screen frame, draw straight onto the window.
-    const HDC target = frame ? frame.get() : paint.get();
-    if (HDC background = BackgroundDc(paint.get()))
-        BitBlt(target, 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
+    const RECT& client = paint.client();
+    if (HDC background = BackgroundDc(paint.windowDc()))
+        BitBlt(paint.get(), 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
     else
-        DrawBackground(target, map, fonts_);
-    labels_.Paint(target, map, fonts_);
-    if (frame) BitBlt(paint.get(), 0, 0, client.right, client.bottom, frame.get(), 0, 0, SRCCOPY);
+        DrawBackground(paint.get(), map, fonts_);
+    labels_.Paint(paint.get(), map, fonts_);
 }
 
 }  // namespace papyrka::launcher

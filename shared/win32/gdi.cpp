@@ -17,4 +17,18 @@ MemoryDc::~MemoryDc() {
     DeleteDC(dc_);
 }
 
+RECT BufferedPaint::ClientOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+BufferedPaint::BufferedPaint(HWND window)
+    : paint_(window), client_(ClientOf(window)), frame_(paint_.get(), client_.right, client_.bottom) {}
+
+BufferedPaint::~BufferedPaint() {
+    if (frame_ && paint_.get())
+        BitBlt(paint_.get(), 0, 0, client_.right, client_.bottom, frame_.get(), 0, 0, SRCCOPY);
+}
+
 }  // namespace papyrka::win

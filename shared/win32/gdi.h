@@ -110,4 +110,23 @@ private:
     HGDIOBJ old_ = nullptr;
 };
 
+// WM_PAINT into an off-screen frame that is copied to the window when the scope ends, so
+// artwork under the labels never flickers. Without memory for the frame it paints direct.
+class BufferedPaint {
+public:
+    explicit BufferedPaint(HWND window);
+    BufferedPaint(const BufferedPaint&) = delete;
+    BufferedPaint& operator=(const BufferedPaint&) = delete;
+    ~BufferedPaint();
+    HDC get() const { return frame_ ? frame_.get() : paint_.get(); }
+    HDC windowDc() const { return paint_.get(); }
+    const RECT& client() const { return client_; }
+
+private:
+    static RECT ClientOf(HWND window);
+    PaintDc paint_;
+    RECT client_;
+    MemoryDc frame_;
+};
+
 }  // namespace papyrka::win

@@ -288,18 +288,14 @@ void Form3::OnDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void Form3::OnPaint() {
-    win::PaintDc paint(hwnd());
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    win::MemoryDc buffer(paint.get(), client.right, client.bottom);
-    HDC dc = buffer ? buffer.get() : paint.get();
+    win::BufferedPaint paint(hwnd());
+    HDC dc = paint.get();
     win::DrawRedGradient(dc, map_, TwipsRect{0, 0, kFormTwips, kFormTwips});
     for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(dc, map_, bar);
     win::DrawSuiteTitle(dc, map_, kFormTwips, fonts_);
     win::DrawArrow(dc, map_, designer_.face.image1, true);
     win::DrawArrow(dc, map_, designer_.face.image2, false);
     labels_.Paint(dc, map_, fonts_);
-    if (buffer) BitBlt(paint.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
 }
 
 LRESULT Form3::OnControlColour(HDC dc, HWND control) {

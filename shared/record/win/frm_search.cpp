@@ -159,15 +159,10 @@ void FrmSearch::Place() {
 }
 
 void FrmSearch::OnPaint() {
-    win::PaintDc paint(hwnd());
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    win::MemoryDc buffer(paint.get(), client.right, client.bottom);
-    HDC dc = buffer ? buffer.get() : paint.get();
-    win::DrawRedGradient(dc, map_, TwipsRect{0, 0, kWidthTwips, kHeightTwips});
-    for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(dc, map_, bar);
-    labels_.Paint(dc, map_, fonts_);
-    if (buffer) BitBlt(paint.get(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    win::BufferedPaint paint(hwnd());
+    win::DrawRedGradient(paint.get(), map_, TwipsRect{0, 0, kWidthTwips, kHeightTwips});
+    for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(paint.get(), map_, bar);
+    labels_.Paint(paint.get(), map_, fonts_);
 }
 
 void FrmSearch::OnDrawButton(const DRAWITEMSTRUCT& item) {
