@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "../../card_sheet.h"
 #include "fonts.h"
@@ -20,54 +22,41 @@ RECT DeviceRect(const DeviceMapping& map, const TwipsRect& r) {
     return RECT{map.X(r.left), map.Y(r.top), map.X(r.right()), map.Y(r.bottom())};
 }
 
-TwipsRect OutlineOf(int slot) { return TwipsRect{Slot(slot).left, Slot(slot).top, 5115, 2850}; }
-
-TwipsRect LineBoxOf(int slot, int line) {
-    const TwipsRect& r = Line(line).rect;
-    return TwipsRect{Slot(slot).left + r.left, Slot(slot).top + r.top, r.width, r.height};
-}
-
-// True when the rectangle's one-line frame (thickness t) is black on all four sides, with
-// white just outside it where `outsideWhite` says so.
-void ExpectFrame(const PageBitmap& page, const RECT& r, int tx, int ty, bool outsideWhite) {
-    const int midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
-    EXPECT_TRUE(page.Black(r.left, midY) && page.Black(r.left + tx - 1, midY)) << r.left << "," << midY;
-    EXPECT_TRUE(page.Black(r.right - 1, midY) && page.Black(r.right - tx, midY)) << r.right << "," << midY;
-    EXPECT_TRUE(page.Black(midX, r.top) && page.Black(midX, r.top + ty - 1)) << midX << "," << r.top;
-    EXPECT_TRUE(page.Black(midX, r.bottom - 1) && page.Black(midX, r.bottom - ty)) << midX << "," << r.bottom;
-    EXPECT_TRUE(page.White(r.left + tx, midY) && page.White(r.right - tx - 1, midY)) << "inside " << midX;
-    if (outsideWhite) {
-        EXPECT_TRUE(page.White(r.left - 1, midY) && page.White(r.right, midY)) << "outside " << r.left;
-        EXPECT_TRUE(page.White(midX, r.top - 1) && page.White(midX, r.bottom)) << "outside " << r.top;
-    }
+// A rectangle of card `slot` (outline or line box) on the device.
+RECT OnSheet(const DeviceMapping& map, int slot, const TwipsRect& r) {
+    return DeviceRect(map, TwipsRect{Slot(slot).left + r.left, Slot(slot).top + r.top, r.width, r.height});
 }
 
 TEST(CardSheetDrawing, OutlinesRulesAndEmptyFramesLieWhereTheTablesPutThem) {
     // The screen's 96 dpi, and a 300 x 150 dpi device (each axis by its own resolution).
     for (const DeviceMapping map : {DeviceMapping{96, 96, 0, 0}, DeviceMapping{300, 150, 0, 0}}) {
         SCOPED_TRACE(map.dpiX);
-        const Layout sheet = CardSheet();
         PageBitmap page(map.X(kSheetWidth), map.Y(kSheetHeight));
         ASSERT_TRUE(page.ok());
         win::FontCache fonts;
-        win::DrawLayout(page.dc(), map, sheet, fonts);
+        win::DrawLayout(page.dc(), map, CardSheet(), fonts);
         const int tx = win::LineThicknessX(map), ty = win::LineThicknessY(map);
-
+        const auto black = [&](int x, int y, int dx, int dy) { return page.Black(x, y) && page.Black(x + dx, y + dy); };
+        // A one-line frame inside `r` on all four sides, white inside and, for an outline, outside.
+        const auto expectFrame = [&](const RECT& r, bool outsideWhite) {
+            const int midX = (r.left + r.right) / 2, midY = (r.top + r.bottom) / 2;
+            EXPECT_TRUE(black(r.left, midY, tx - 1, 0) && page.White(r.left + tx, midY)) << r.left;
+            EXPECT_TRUE(black(r.right - 1, midY, 1 - tx, 0) && page.White(r.right - tx - 1, midY)) << r.right;
+            EXPECT_TRUE(black(midX, r.top, 0, ty - 1) && black(midX, r.bottom - 1, 0, 1 - ty)) << r.top;
+            if (outsideWhite) {
+                EXPECT_TRUE(page.White(r.left - 1, midY) && page.White(r.right, midY)) << r.left;
+                EXPECT_TRUE(page.White(midX, r.top - 1) && page.White(midX, r.bottom)) << r.top;
+            }
+        };
         for (int s = 1; s <= kSlotCount; ++s) {
             SCOPED_TRACE("slot " + std::to_string(s));
-            const RECT outline = DeviceRect(map, OutlineOf(s));
-            ExpectFrame(page, outline, tx, ty, true);
-            const int ruleY = map.Y(Slot(s).top + 1080);
-            for (int x : {map.X(Slot(s).left + 120), map.X(Slot(s).left + 2520), map.X(Slot(s).left + 4920)})
-                EXPECT_TRUE(page.Black(x, ruleY) && page.Black(x, ruleY + ty - 1)) << x;
-            EXPECT_TRUE(page.White(map.X(Slot(s).left + 2520), ruleY - 1));
-            EXPECT_TRUE(page.White(map.X(Slot(s).left + 2520), ruleY + ty));
-            for (int l = 1; l <= kCardLineCount; ++l) {
-                SCOPED_TRACE("line " + std::to_string(l));
-                // Lines that follow each other overlap by 15 twips and share a frame line.
-                ExpectFrame(page, DeviceRect(map, LineBoxOf(s, l)), tx, ty, false);
-            }
-            const RECT first = DeviceRect(map, LineBoxOf(s, 1)), second = DeviceRect(map, LineBoxOf(s, 2));
+            expectFrame(OnSheet(map, s, kCardOutline), true);
+            const int ruleY = map.Y(Slot(s).top + 1080), middle = map.X(Slot(s).left + 2520);
+            for (int x : {120, 2520, 4920}) EXPECT_TRUE(black(map.X(Slot(s).left + x), ruleY, 0, ty - 1)) << x;
+            EXPECT_TRUE(page.White(middle, ruleY - 1) && page.White(middle, ruleY + ty));
+            // Lines that follow each other overlap by 15 twips and share a frame line.
+            for (int l = 1; l <= kCardLineCount; ++l) expectFrame(OnSheet(map, s, Line(l).rect), false);
+            const RECT first = OnSheet(map, s, Line(1).rect), second = OnSheet(map, s, Line(2).rect);
             EXPECT_TRUE(page.White(first.left + 20, first.top - 1) && page.White(second.left + 20, second.bottom));
         }
         // Nothing between the cards.
@@ -81,7 +70,6 @@ TEST(CardSheetDrawing, TextsLongerThanTheirLinesStayInsideTheirBoxes) {
     // Long texts with spaces, long single words and line breaks in all 120 lines: every
     // pixel they add to the bare sheet lies inside the line's own box.
     const DeviceMapping map{150, 150, 0, 0};
-    const Layout bare = CardSheet();
     Layout filled = CardSheet();
     const std::u16string texts[] = {
         u"Obchodná akadémia Ďurčanského a spol., s ručením obmedzeným, Žilina",
@@ -92,11 +80,10 @@ TEST(CardSheetDrawing, TextsLongerThanTheirLinesStayInsideTheirBoxes) {
     int which = 0;
     ASSERT_TRUE(FillLayout(filled, CardPrintPlan(), [&](std::string_view) { return texts[which++ % 4]; }));
 
-    PageBitmap before(map.X(kSheetWidth), map.Y(kSheetHeight));
-    PageBitmap after(map.X(kSheetWidth), map.Y(kSheetHeight));
+    PageBitmap before(map.X(kSheetWidth), map.Y(kSheetHeight)), after(map.X(kSheetWidth), map.Y(kSheetHeight));
     ASSERT_TRUE(before.ok() && after.ok());
     win::FontCache fonts;
-    win::DrawLayout(before.dc(), map, bare, fonts);
+    win::DrawLayout(before.dc(), map, CardSheet(), fonts);
     win::DrawLayout(after.dc(), map, filled, fonts);
 
     std::vector<RECT> boxes;
@@ -107,9 +94,7 @@ TEST(CardSheetDrawing, TextsLongerThanTheirLinesStayInsideTheirBoxes) {
             if (after.Pixel(x, y) == before.Pixel(x, y)) continue;
             ++added;
             const POINT p{x, y};
-            bool inside = false;
-            for (const RECT& box : boxes) inside = inside || PtInRect(&box, p);
-            if (!inside) ++strays;
+            strays += std::none_of(boxes.begin(), boxes.end(), [&](const RECT& box) { return PtInRect(&box, p); });
         }
     }
     EXPECT_GT(added, 10000);
