@@ -2,16 +2,11 @@
 // that a test sees the process really ran, then ends.
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    std::vector<wchar_t> path(32768);
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0 || length >= path.size()) return 1;
-    const std::wstring marker = std::wstring(path.data(), length) + L".started";
-    HANDLE file = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 1;
-    CloseHandle(file);
-    return 0;
+    wchar_t path[MAX_PATH + 8];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return 1;
+    lstrcpyW(path + length, L".started");
+    const HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file == INVALID_HANDLE_VALUE || !CloseHandle(file);
 }
