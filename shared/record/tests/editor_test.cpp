@@ -2,228 +2,191 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "cp1250.h"
 #include "editor.h"
-#include "fake_editor_view.h"
 #include "test_support.h"
 
 namespace papyrka {
 namespace {
 
-using test::FakeEditorView;
+using Texts = std::vector<std::u16string>;
 
 std::u16string U(const char* utf8) { return Cp1250ToUtf16(Utf8ToCp1250(utf8)); }
 
-class EditorTest : public ::testing::Test {
-protected:
-    static constexpr int kFields = 3;
+// An EditorView that keeps what the editor shows and says, and answers from a script.
+struct FakeView : EditorView {
+    std::u16string BoxText(int field) const override { return boxes.at(static_cast<size_t>(field)); }
+    void SetBoxText(int field, std::u16string_view text) override { boxes.at(static_cast<size_t>(field)) = text; }
+    void EnableBoxes(bool on) override { enabled = on; }
+    void ShowPosition(std::u16string_view line) override { position = line; }
+    void Beep() override { ++beeps; }
+    bool AskYesNo(std::u16string_view question) override { return questions.emplace_back(question), answerYes; }
+    void ShowMessage(std::u16string_view text) override { messages.emplace_back(text); }
+    void FocusBox(int field) override { focus = field; }
+    bool GetSearchStr(bool& firstRecord, std::u16string& text) override {
+        if (!searchConfirmed) return false;
+        firstRecord = true;
+        text = searchText;
+        return true;
+    }
 
-    // Records named as given, each with "tel <name>" in field 2, showing `current`.
-    void Fill(std::initializer_list<const char*> names, int current) {
-        RecordList& list = editor.Records();
+    Texts boxes = Texts(3);
+    bool enabled = true;
+    std::u16string position;
+    int beeps = 0;
+    bool answerYes = true;
+    Texts questions, messages;
+    int focus = -1;
+    bool searchConfirmed = true;
+    std::u16string searchText;
+};
+
+// An editor of three fields over records named as given, each with "tel <name>" in field 2.
+struct Editor {
+    explicit Editor(std::initializer_list<const char*> names = {}, int current = 1) {
         for (const char* name : names) {
-            list.append();
-            list.at(list.count()) = {Utf8ToCp1250(name), Utf8ToCp1250(std::string("tel ") + name), ""};
+            editor.Records().append();
+            Record& record = editor.Records().at(editor.Records().count());
+            record = {Utf8ToCp1250(name), Utf8ToCp1250("tel " + std::string(name)), ""};
         }
-        list.setCurrent(current);
+        editor.Records().setCurrent(current);
         editor.ShowCurrentRecord();
     }
     std::u16string Stored(int position, int field) const {
         return Cp1250ToUtf16(editor.Records().at(position)[static_cast<size_t>(field)]);
     }
-
-    FakeEditorView view{kFields};
-    RecordEditor editor{kFields, view};
+    FakeView view;
+    RecordEditor editor{3, view};
 };
 
-TEST_F(EditorTest, EmptyListShowsDisabledBlankBoxes) {
-    view.boxes = {u"stale", u"stale", u"stale"};
-    editor.ShowCurrentRecord();
-    EXPECT_FALSE(view.enabled);
-    EXPECT_EQ(view.boxes, (std::vector<std::u16string>{u"", u"", u""}));
-    EXPECT_EQ(view.position, u"No Records");
-}
-
-TEST_F(EditorTest, CreateInEmptyListShowsTheNewRecordWithFocusOnTheName) {
-    editor.ShowCurrentRecord();
-    editor.Create();
-    EXPECT_TRUE(view.enabled);
-    EXPECT_EQ(view.position, u"Record 1 of 1");
-    EXPECT_EQ(view.focus, 0);
-    EXPECT_EQ(view.boxes, (std::vector<std::u16string>{u"", u"", u""}));
-    EXPECT_EQ(view.beeps, 0);
-}
-
-TEST_F(EditorTest, CreateStoresTheShownRecordFirst) {
-    Fill({"Novák"}, 1);
-    view.boxes[1] = U("0905 111 222");
-    editor.Create();
-    EXPECT_EQ(Stored(1, 1), U("0905 111 222"));
-    EXPECT_EQ(view.position, u"Record 2 of 2");
-}
-
-TEST_F(EditorTest, CreateInAFullListBeepsAndChangesNothing) {
-    RecordList& list = editor.Records();
-    list.resize(RecordList::kMaxCount);
-    list.setCurrent(5);
-    editor.ShowCurrentRecord();
-    view.boxes[0] = u"typed, not stored";
-    editor.Create();
-    EXPECT_EQ(view.beeps, 1);
-    EXPECT_EQ(list.count(), RecordList::kMaxCount);
-    EXPECT_EQ(list.current(), 5);
-    EXPECT_EQ(Stored(5, 0), u"");
-    EXPECT_EQ(view.boxes[0], u"typed, not stored");
-}
-
-TEST_F(EditorTest, RefusedActionsBeepAndChangeNothing) {
-    struct Case {
-        const char* what;
-        int count, current;
-        void (RecordEditor::*action)();
+TEST(Editor, RefusedActionsBeepAndChangeNothingAndAnEmptyListShowsDisabledBlankBoxes) {
+    const struct { const char* what; int count, current; void (RecordEditor::*action)();
+                   const char16_t* position; } cases[] = {
+        {"delete in an empty list", 0, 0, &RecordEditor::Delete, u"No Records"},
+        {"previous in an empty list", 0, 0, &RecordEditor::Previous, u"No Records"},
+        {"next in an empty list", 0, 0, &RecordEditor::Next, u"No Records"},
+        {"previous on the first record", 3, 1, &RecordEditor::Previous, u"Record 1 of 3"},
+        {"next on the last record", 3, 3, &RecordEditor::Next, u"Record 3 of 3"},
+        {"create in a full list", RecordList::kMaxCount, 5, &RecordEditor::Create, u"Record 5 of 32767"},
     };
-    const Case cases[] = {
-        {"delete in an empty list", 0, 0, &RecordEditor::Delete},
-        {"previous in an empty list", 0, 0, &RecordEditor::Previous},
-        {"next in an empty list", 0, 0, &RecordEditor::Next},
-        {"previous on the first record", 3, 1, &RecordEditor::Previous},
-        {"next on the last record", 3, 3, &RecordEditor::Next},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        FakeEditorView fresh(kFields);
-        RecordEditor subject(kFields, fresh);
-        subject.Records().resize(c.count);
-        subject.Records().setCurrent(c.current);
-        subject.ShowCurrentRecord();
-        if (c.count > 0) fresh.boxes[0] = u"typed";
-        const std::u16string position = fresh.position;
-        (subject.*c.action)();
-        EXPECT_EQ(fresh.beeps, 1);
-        EXPECT_TRUE(fresh.questions.empty());
-        EXPECT_EQ(fresh.position, position);
-        EXPECT_EQ(subject.Records().current(), c.current);
+        Editor e;
+        e.view.boxes = {u"stale", u"stale", u"stale"};
+        e.editor.Records().resize(c.count);
+        e.editor.Records().setCurrent(c.current);
+        e.editor.ShowCurrentRecord();
+        EXPECT_EQ(e.view.enabled, c.count > 0);
+        e.view.boxes[0] = u"typed";
+        (e.editor.*c.action)();
+        EXPECT_EQ(e.view.beeps, 1);
+        EXPECT_TRUE(e.view.questions.empty());
+        EXPECT_EQ(e.view.position, c.position);
+        EXPECT_EQ(e.editor.Records().count(), c.count);
+        EXPECT_EQ(e.editor.Records().current(), c.current);
+        EXPECT_EQ(e.view.boxes, (Texts{u"typed", u"", u""}));   // the stale texts went; the typed one is left...
         if (c.count > 0) {
-            EXPECT_EQ(fresh.boxes[0], u"typed");                   // left in the box...
-            EXPECT_EQ(subject.Records().at(c.current)[0], "");    // ...and not stored
+            EXPECT_EQ(e.Stored(c.current, 0), u"");   // ...and not stored
         }
     }
 }
 
-TEST_F(EditorTest, PagingStoresTheBoxesAndDoesNotWrap) {
-    Fill({"Prvý", "Druhý", "Tretí"}, 1);
-    editor.Previous();   // refused: the typed text below must survive it unstored
-    view.boxes[0] = u"Prvý zmenený";
-    editor.Previous();
-    EXPECT_EQ(Stored(1, 0), U("Prvý"));
-    editor.Next();
-    EXPECT_EQ(Stored(1, 0), U("Prvý zmenený"));
-    EXPECT_EQ(view.position, u"Record 2 of 3");
-    EXPECT_EQ(view.boxes[0], U("Druhý"));
-    editor.Next();
-    editor.Next();
-    EXPECT_EQ(view.position, u"Record 3 of 3");
-    EXPECT_EQ(view.beeps, 3);   // twice on the first record, once on the last
-    view.boxes[2] = u"poznámka";
-    editor.Previous();
-    EXPECT_EQ(Stored(3, 2), u"poznámka");
-    EXPECT_EQ(view.position, u"Record 2 of 3");
+TEST(Editor, PagingAndCreateStoreWhatTheRecordFileCanHoldAndPagingDoesNotWrap) {
+    Editor e({"Prvý", "Druhý", "Tretí"});
+    e.view.boxes[0] = u"Ján \"Jano\" Novák \u4E2D";
+    e.view.boxes[2] = u"riadok 1\r\nriadok 2";
+    e.editor.Next();
+    EXPECT_EQ(e.Stored(1, 0), u"Ján Jano Novák ");
+    EXPECT_EQ(e.Stored(1, 2), u"riadok 1\r\nriadok 2");
+    EXPECT_EQ(e.view.position, u"Record 2 of 3");
+    EXPECT_EQ(e.view.boxes[0], U("Druhý"));
+    e.editor.Next();
+    e.editor.Next();   // refused
+    EXPECT_EQ(e.view.position, u"Record 3 of 3");
+    e.view.boxes[2] = u"poznámka";
+    e.editor.Previous();
+    EXPECT_EQ(e.Stored(3, 2), u"poznámka");
+    EXPECT_EQ(e.view.position, u"Record 2 of 3");
+    e.view.boxes[1] = u"0905 111 222";
+    e.editor.Create();
+    EXPECT_EQ(e.Stored(2, 1), u"0905 111 222");
+    EXPECT_EQ(e.view.position, u"Record 4 of 4");
+    EXPECT_EQ(e.view.boxes, Texts(3));
+    EXPECT_EQ(e.view.focus, 0);
+    EXPECT_EQ(e.view.beeps, 1);
 }
 
-TEST_F(EditorTest, DeleteMovesToTheRightRecord) {
-    struct Case {
-        std::initializer_list<const char*> names;
-        int current;
-        const char16_t* position;
-        const char* shownName;
+TEST(Editor, DeleteAsksWithTheStoredNameDropsTheUnstoredEditsAndShowsTheRightRecord) {
+    // `shown` is in the name box afterwards.
+    const struct { std::initializer_list<const char*> names; int current; bool yes;
+                   const char16_t* position; const char* shown; } cases[] = {
+        {{"Prvý", "Druhý", "Tretí"}, 3, true, u"Record 2 of 2", "Druhý"},
+        {{"Prvý", "Druhý", "Tretí"}, 1, true, u"Record 1 of 2", "Druhý"},
+        {{"Prvý", "Druhý", "Tretí"}, 2, true, u"Record 2 of 2", "Tretí"},
+        {{"Jediný"}, 1, true, u"No Records", ""},
+        {{"Novák Ján", "Kováč"}, 1, false, u"Record 1 of 2", "Prepísané meno"},   // No keeps everything
     };
-    const Case cases[] = {
-        {{"Prvý", "Druhý", "Tretí"}, 3, u"Record 2 of 2", "Druhý"},
-        {{"Prvý", "Druhý", "Tretí"}, 1, u"Record 1 of 2", "Druhý"},
-        {{"Prvý", "Druhý", "Tretí"}, 2, u"Record 2 of 2", "Tretí"},
-        {{"Jediný"}, 1, u"No Records", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.position);
-        FakeEditorView fresh(kFields);
-        RecordEditor subject(kFields, fresh);
-        for (const char* name : c.names) {
-            subject.Records().append();
-            subject.Records().at(subject.Records().count())[0] = Utf8ToCp1250(name);
-        }
-        subject.Records().setCurrent(c.current);
-        subject.ShowCurrentRecord();
-        subject.Delete();
-        EXPECT_EQ(fresh.position, c.position);
-        EXPECT_EQ(fresh.boxes[0], U(c.shownName));
-        EXPECT_EQ(subject.Records().count(), static_cast<int>(c.names.size()) - 1);
-        EXPECT_EQ(fresh.enabled, subject.Records().count() > 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        Editor e(c.names, c.current);
+        e.view.boxes = {u"Prepísané meno", u"nový telefón", u""};
+        e.view.answerYes = c.yes;
+        e.editor.Delete();
+        EXPECT_EQ(e.view.questions,
+                  Texts{U("Naozaj si prajete vymazať tieto údaje ? ") + U(c.names.begin()[c.current - 1]) + u"?"});
+        EXPECT_EQ(e.view.position, c.position);
+        EXPECT_EQ(e.view.boxes[0], U(c.shown));
+        const int count = e.editor.Records().count();
+        EXPECT_EQ(count, static_cast<int>(c.names.size()) - c.yes);
+        EXPECT_EQ(e.view.enabled, count > 0);
+        for (int i = 1; i <= count; ++i) EXPECT_EQ(e.Stored(i, 1), u"tel " + e.Stored(i, 0)) << "nothing typed is stored";
     }
 }
 
-TEST_F(EditorTest, DeleteAsksWithTheStoredNameAndNoKeepsEverything) {
-    Fill({"Novák Ján", "Kováč"}, 1);
-    view.boxes[0] = u"Prepísané meno";
-    view.answerYes = false;
-    editor.Delete();
-    ASSERT_EQ(view.questions.size(), 1u);
-    EXPECT_EQ(view.questions[0], U("Naozaj si prajete vymazať tieto údaje ? Novák Ján?"));
-    EXPECT_EQ(editor.Records().count(), 2);
-    EXPECT_EQ(view.boxes[0], u"Prepísané meno");
-    EXPECT_EQ(Stored(1, 0), U("Novák Ján"));
-}
-
-TEST_F(EditorTest, DeleteDiscardsTheUnstoredEditsOfTheDeletedRecord) {
-    Fill({"Prvý", "Druhý"}, 2);
-    view.boxes[1] = u"nový telefón";
-    editor.Delete();
-    EXPECT_EQ(view.position, u"Record 1 of 1");
-    EXPECT_EQ(Stored(1, 1), U("tel Prvý"));
-    EXPECT_EQ(view.boxes[1], U("tel Prvý"));
-}
-
-TEST_F(EditorTest, StoringKeepsOnlyWhatTheRecordFileCanHold) {
-    Fill({"Novák"}, 1);
-    view.boxes[0] = u"Ján \"Jano\" Novák \u4E2D";
-    view.boxes[2] = u"riadok 1\r\nriadok 2";
-    editor.StoreCurrentRecord();
-    EXPECT_EQ(Stored(1, 0), u"Ján Jano Novák ");
-    EXPECT_EQ(Stored(1, 2), u"riadok 1\r\nriadok 2");
-}
-
-TEST_F(EditorTest, SaveStoresTheShownRecordAndWritesTheWholeList) {
+TEST(Editor, SaveStoresTheShownRecordAndLoadShowsTheCurrentOne) {
     test::ScratchFolder folder;
     test::RecordingReporter reporter;
-    Fill({"Novák"}, 1);
-    view.boxes[2] = u"Ďalší riadok";
-    editor.Save(folder.File("Davavazo.dat"), reporter);
+    Editor e({"Novák", "Kováč"}, 2);
+    e.view.boxes[2] = u"Ďalší riadok";
+    EXPECT_TRUE(e.editor.Save(folder.File("Davavazo.dat"), reporter));
     EXPECT_EQ(test::ReadBytes(folder / "Davavazo.dat"),
-              "1,1\r\n\"" + Utf8ToCp1250("Novák") + "\"\r\n\"" + Utf8ToCp1250("tel Novák") + "\"\r\n\"" +
-                  Utf8ToCp1250("Ďalší riadok") + "\"\r\n");
-    EXPECT_TRUE(reporter.messages.empty());
+              Utf8ToCp1250("2,2\r\n\"Novák\"\r\n\"tel Novák\"\r\n\"\"\r\n\"Kováč\"\r\n\"tel Kováč\"\r\n\"Ďalší riadok\"\r\n"));
 
-    FakeEditorView reloadedView(kFields);
-    RecordEditor reloaded(kFields, reloadedView);
-    reloaded.Load(folder.File("Davavazo.dat"), reporter);
-    EXPECT_EQ(reloadedView.position, u"Record 1 of 1");
-    EXPECT_EQ(reloadedView.boxes[2], U("Ďalší riadok"));
+    Editor reloaded;
+    reloaded.editor.Load(folder.File("Davavazo.dat"), reporter);
+    EXPECT_EQ(reloaded.view.position, u"Record 2 of 2");
+    EXPECT_EQ(reloaded.view.boxes, (Texts{U("Kováč"), U("tel Kováč"), U("Ďalší riadok")}));
+    EXPECT_TRUE(reporter.messages.empty());
 }
 
-TEST_F(EditorTest, LoadShowsTheRecordThatWasCurrentAndAMissingFileIsSilent) {
-    test::ScratchFolder folder;
-    test::RecordingReporter reporter;
-    test::WriteBytes(folder / "Davavazo.dat", "2,2\r\n\"A\"\r\n\"\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n\"\"\r\n");
-    editor.Load(folder.File("Davavazo.dat"), reporter);
-    EXPECT_EQ(view.position, u"Record 2 of 2");
-    EXPECT_EQ(view.boxes[0], u"B");
-
-    FakeEditorView emptyView(kFields);
-    RecordEditor empty(kFields, emptyView);
-    empty.Load(folder.File("Missing.dat"), reporter);
-    EXPECT_EQ(emptyView.position, u"No Records");
-    EXPECT_FALSE(emptyView.enabled);
-    EXPECT_TRUE(reporter.messages.empty());
+TEST(Editor, SearchStoresTheBoxesScansFromTheFirstRecordAndFocusesTheMatchingBox) {
+    const struct { const char* what; bool confirmed; const char16_t* text;
+                   const char16_t* position; int focus; bool notFound, stored; } cases[] = {
+        {"first match from record 1", true, u"NOV", u"Record 2 of 4", 0, false, true},
+        {"in the shown boxes", true, u"HESLOM", u"Record 4 of 4", 2, false, true},
+        {"not found", true, u"abc", u"Record 4 of 4", -1, true, true},
+        {"closed", false, u"NOV", u"Record 4 of 4", -1, false, false},
+        {"an empty text confirmed", true, u"", u"Record 4 of 4", -1, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Editor e({"Kováč", "Novák", "Horváth", "Nováková"}, 4);
+        e.view.boxes[2] = u"poznámka s heslom";
+        e.view.searchConfirmed = c.confirmed;
+        e.view.searchText = c.text;
+        e.editor.Search();
+        EXPECT_EQ(e.view.position, c.position);
+        EXPECT_EQ(e.view.focus, c.focus);
+        EXPECT_EQ(e.view.messages, c.notFound ? Texts{U("Tento údaj nebol nájdený 'abc'.")} : Texts{});
+        EXPECT_EQ(e.Stored(4, 2), c.stored ? u"poznámka s heslom" : u"");
+    }
+    Editor empty;
+    empty.view.searchText = u"x";
+    empty.editor.Search();
+    EXPECT_EQ(empty.view.messages, Texts{u"Tento údaj nebol nájdený 'x'."});
+    EXPECT_EQ(empty.view.position, u"No Records");
 }
 
 }  // namespace

@@ -15,11 +15,9 @@
 namespace papyrka {
 namespace {
 
-using test::Contains;
-using test::ReadBytes;
-using test::RecordingReporter;
-using test::ScratchFolder;
-using test::WriteBytes;
+using namespace test;
+
+bool Contains(const std::u16string& text, const std::u16string& part) { return text.find(part) != text.npos; }
 
 RecordList SampleList() {
     RecordList list(3);
@@ -31,109 +29,75 @@ RecordList SampleList() {
     return list;
 }
 
-TEST(RecordFile, EmptyListIsOneHeaderLine) {
-    ScratchFolder folder;
-    RecordingReporter reporter;
-    EXPECT_TRUE(SaveRecords(folder.File("Davavazo.dat"), RecordList(8), reporter));
-    EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), "0,0\r\n");
-    EXPECT_TRUE(reporter.messages.empty());
-}
-
-TEST(RecordFile, SavedListLoadsBackAndOverwritesTheOldFile) {
-    ScratchFolder folder;
-    RecordingReporter reporter;
-    WriteBytes(folder / "Kryton.dat", "0,0\r\n");
-    const RecordList list = SampleList();
-    ASSERT_TRUE(SaveRecords(folder.File("Kryton.dat"), list, reporter));
-
-    RecordList loaded(3);
-    EXPECT_EQ(LoadRecords(folder.File("Kryton.dat"), loaded, reporter).status, LoadResult::Status::Loaded);
-    EXPECT_EQ(loaded, list);
-    EXPECT_TRUE(reporter.messages.empty());
-    // Only the record file is left behind: no temporary file, no backup.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 1);
-}
-
-TEST(RecordFile, FullestListSurvivesTheDisk) {
-    ScratchFolder folder;
-    RecordingReporter reporter;
-    RecordList list(8);
-    while (list.append()) {
-        Record& record = list.at(list.count());
-        for (size_t field = 0; field < record.size(); ++field)
-            record[field] = std::to_string(list.count()) + "/" + std::to_string(field) + " Žilina";
+TEST(RecordFile, ListsReplaceTheOldFileAndLoadBackUnchanged) {
+    RecordList full(8);
+    while (full.append())
+        for (size_t field = 0; field < 8; ++field)
+            full.at(full.count())[field] = std::to_string(full.count()) + "/" + std::to_string(field) + " Žilina";
+    full.setCurrent(RecordList::kMaxCount);
+    RecordList empty(8), sample = SampleList();
+    for (const RecordList* list : {&empty, &sample, &full}) {
+        SCOPED_TRACE(list->count());
+        ScratchFolder folder;
+        RecordingReporter reporter;
+        WriteBytes(folder / "Kryton.dat", "1,1\r\n\"old\"\r\n");
+        ASSERT_TRUE(SaveRecords(folder.File("Kryton.dat"), *list, reporter));
+        if (list->empty()) {
+            EXPECT_EQ(ReadBytes(folder / "Kryton.dat"), "0,0\r\n");
+        }
+        RecordList loaded(list->fieldCount());
+        EXPECT_EQ(LoadRecords(folder.File("Kryton.dat"), loaded, reporter).status, LoadResult::Status::Loaded);
+        EXPECT_TRUE(loaded == *list);
+        EXPECT_TRUE(reporter.messages.empty());
+        // Only the record file is left behind: no temporary file, no backup.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 1);
     }
-    list.setCurrent(RecordList::kMaxCount);
-    ASSERT_TRUE(SaveRecords(folder.File("Davavazo.dat"), list, reporter));
-
-    RecordList loaded(8);
-    EXPECT_EQ(LoadRecords(folder.File("Davavazo.dat"), loaded, reporter).status, LoadResult::Status::Loaded);
-    EXPECT_TRUE(loaded == list);
 }
 
-TEST(RecordFile, MissingFileIsSilentAndEmpty) {
+TEST(RecordFile, AMissingFileIsSilentAndAnUnreadableOneSaysWhyWithAnEmptyList) {
     ScratchFolder folder;
-    RecordingReporter reporter;
-    RecordList list = SampleList();
-    EXPECT_EQ(LoadRecords(folder.File("Vevuvez.dat"), list, reporter).status, LoadResult::Status::Missing);
-    EXPECT_TRUE(list.empty());
-    EXPECT_EQ(list.current(), 0);
-    EXPECT_TRUE(reporter.messages.empty());
+    std::filesystem::create_directory(folder / "Radirir.dat");
+    const struct { const char* name; LoadResult::Status status; const char16_t* message; } cases[] = {
+        {"Vevuvez.dat", LoadResult::Status::Missing, nullptr},
+        {"Radirir.dat", LoadResult::Status::Failed, u"Súbor Radirir.dat sa nepodarilo načítať: "},
+    };
+    for (const auto& c : cases) {
+        RecordingReporter reporter;
+        RecordList list = SampleList();
+        EXPECT_EQ(LoadRecords(folder.File(c.name), list, reporter).status, c.status) << c.name;
+        EXPECT_TRUE(list.empty() && list.current() == 0) << c.name;
+        ASSERT_EQ(reporter.messages.size(), c.message ? 1u : 0u) << c.name;
+        EXPECT_TRUE(!c.message || Contains(reporter.messages[0], c.message));
+    }
 }
 
-TEST(RecordFile, ShortFileKeepsWhatIsThereAndReportsOnce) {
+TEST(RecordFile, AShortFileKeepsWhatIsThereAndReportsOnce) {
     ScratchFolder folder;
     RecordingReporter reporter;
     WriteBytes(folder / "Vreckar.dat", "3,3\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");
     RecordList list(2);
     const LoadResult result = LoadRecords(folder.File("Vreckar.dat"), list, reporter);
-
     EXPECT_EQ(result.status, LoadResult::Status::Failed);
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_EQ(result.message, reporter.messages[0]);
-    EXPECT_TRUE(Contains(result.message, u"Súbor Vreckar.dat je poškodený (riadok 5)")) << result.message.size();
+    ASSERT_EQ(reporter.messages, std::vector<std::u16string>{result.message});
+    EXPECT_TRUE(Contains(result.message, u"Súbor Vreckar.dat je poškodený (riadok 5)"));
     EXPECT_TRUE(Contains(result.message, u"Vreckar.dat.bak"));
-    ASSERT_EQ(list.count(), 3);
     EXPECT_EQ(list.current(), 3);
-    EXPECT_EQ(list.at(1), (Record{"a", "b"}));
-    EXPECT_EQ(list.at(2), (Record{"c", ""}));
-    EXPECT_EQ(list.at(3), (Record{"", ""}));
+    std::vector<Record> records;
+    for (int i = 1; i <= list.count(); ++i) records.push_back(list.at(i));
+    EXPECT_EQ(records, (std::vector<Record>{{"a", "b"}, {"c", ""}, {"", ""}}));
 }
 
-TEST(RecordFile, UnreadableFileReportsTheSystemError) {
-    ScratchFolder folder;
-    RecordingReporter reporter;
-    std::filesystem::create_directory(folder / "Radirir.dat");
-    RecordList list = SampleList();
-    const LoadResult result = LoadRecords(folder.File("Radirir.dat"), list, reporter);
-
-    EXPECT_EQ(result.status, LoadResult::Status::Failed);
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_TRUE(Contains(reporter.messages[0], u"Súbor Radirir.dat sa nepodarilo načítať: "));
-    EXPECT_TRUE(list.empty());
-}
-
-TEST(RecordFile, SaveIntoAMissingFolderFailsAndCanBeRetried) {
+TEST(RecordFile, AFailedSaveLeavesTheOldFileAndALaterSaveSucceeds) {
     ScratchFolder folder;
     RecordingReporter reporter;
     const RecordList list = SampleList();
-    const RecordList before = list;
-    // A regular file where the folder should be: no folder of that name can be created.
-    WriteBytes(folder / "folder", "");
+    WriteBytes(folder / "folder", "");   // a regular file where the folder should be
     EXPECT_FALSE(SaveRecords((folder / "folder" / "Zozuraz.dat").u16string(), list, reporter));
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_TRUE(Contains(reporter.messages[0], u"Zoznam sa nepodarilo uložiť do súboru Zozuraz.dat: "));
-    EXPECT_TRUE(list == before);
 
-    EXPECT_TRUE(SaveRecords(folder.File("Zozuraz.dat"), list, reporter));
-}
-
-TEST(RecordFile, FailedReplaceLeavesTheOldFile) {
-    ScratchFolder folder;
-    RecordingReporter reporter;
     const std::string old = "1,1\r\n\"old\"\r\n\"\"\r\n\"\"\r\n";
     WriteBytes(folder / "Kuvertex.DAT", old);
-    const RecordList list = SampleList();
     {
 #ifdef _WIN32
         // Held open without delete sharing, as a virus scanner might: the replace must give
@@ -152,17 +116,16 @@ TEST(RecordFile, FailedReplaceLeavesTheOldFile) {
 #endif
     }
     EXPECT_EQ(ReadBytes(folder / "Kuvertex.DAT"), old);
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_TRUE(Contains(reporter.messages[0], u"Súbor na disku aj zoznam v programe zostali nezmenené"));
+    ASSERT_EQ(reporter.messages.size(), 2u);
+    EXPECT_TRUE(Contains(reporter.messages[1], u"Súbor na disku aj zoznam v programe zostali nezmenené"));
 
-    // Once the obstacle is gone, the same list saves.
-    EXPECT_TRUE(SaveRecords(folder.File("Kuvertex.DAT"), list, reporter));
+    EXPECT_TRUE(SaveRecords(folder.File("Kuvertex.DAT"), list, reporter));   // the obstacle is gone
     RecordList loaded(3);
     LoadRecords(folder.File("Kuvertex.DAT"), loaded, reporter);
     EXPECT_TRUE(loaded == list);
 }
 
-TEST(RecordFile, BrokenFileIsBackedUpBeforeTheFirstSave) {
+TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeTheFirstSave) {
     ScratchFolder folder;
     RecordingReporter reporter;
     const std::string broken = "2,1\r\n\"only one\"\r\n";
@@ -177,19 +140,16 @@ TEST(RecordFile, BrokenFileIsBackedUpBeforeTheFirstSave) {
 
     list.at(1)[1] = "fixed";
     ASSERT_TRUE(SaveRecords(folder.File("Davavazo.dat"), list, reporter));
+    ASSERT_TRUE(SaveRecords(folder.File("Davavazo.dat"), list, reporter));
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat.bak"), "an earlier backup");
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat.bak1"), broken);
+    EXPECT_FALSE(std::filesystem::exists(folder / "Davavazo.dat.bak2"));   // one backup per failed load
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), "2,1\r\n\"only one\"\r\n\"fixed\"\r\n\"\"\r\n\"\"\r\n");
-
-    // One backup per failed load, not one per save.
-    ASSERT_TRUE(SaveRecords(folder.File("Davavazo.dat"), list, reporter));
-    EXPECT_FALSE(std::filesystem::exists(folder / "Davavazo.dat.bak2"));
     EXPECT_EQ(reporter.messages.size(), 1u);
 }
 
 // Everything works except creating new files: a full disk for the backup.
-class NoNewFiles : public FileSystem {
-public:
+struct NoNewFiles : FileSystem {
     bool Exists(const std::u16string& path) override { return SystemFileSystem().Exists(path); }
     FileError ReadAll(const std::u16string& path, std::string& bytes) override {
         return SystemFileSystem().ReadAll(path, bytes);
@@ -198,8 +158,7 @@ public:
         return {FileError::Kind::Other, u"disk is full"};
     }
     FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
-        ++replaces;
-        return SystemFileSystem().Replace(path, bytes, durability);
+        return ++replaces, SystemFileSystem().Replace(path, bytes, durability);
     }
     int replaces = 0;
 };
@@ -212,7 +171,6 @@ TEST(RecordFile, NoSaveWithoutTheBackup) {
     RecordList list(10);
     LoadRecords(folder.File("Zozuraz.dat"), list, reporter, files);
     list.append();
-
     EXPECT_FALSE(SaveRecords(folder.File("Zozuraz.dat"), list, reporter, files));
     EXPECT_EQ(files.replaces, 0);
     EXPECT_EQ(ReadBytes(folder / "Zozuraz.dat"), "x,y\r\n");

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the record store's tests: a scratch folder that cleans up after itself, a
-// reporter that keeps what it is told, and whole-file reads and writes.
+// Helpers for the record store's tests: a scratch folder that cleans up after itself,
+// whole-file reads and writes, and a reporter that keeps what it is told.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -18,10 +18,8 @@ class ScratchFolder {
 public:
     ScratchFolder() {
         std::random_device seed;
-        const auto base = std::filesystem::temp_directory_path();
-        do {
-            path_ = base / ("papyrka-record-" + std::to_string(seed()));
-        } while (!std::filesystem::create_directory(path_));
+        do path_ = std::filesystem::temp_directory_path() / ("papyrka-record-" + std::to_string(seed()));
+        while (!std::filesystem::create_directory(path_));
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -29,7 +27,6 @@ public:
         std::error_code ignored;   // a leftover temp folder must not fail a test
         std::filesystem::remove_all(path_, ignored);
     }
-
     std::filesystem::path operator/(const char* name) const { return path_ / name; }
     std::u16string File(const char* name) const { return (path_ / name).u16string(); }
 
@@ -37,8 +34,7 @@ private:
     std::filesystem::path path_;
 };
 
-class RecordingReporter : public Reporter {
-public:
+struct RecordingReporter : Reporter {
     void Message(const std::u16string& text) override { messages.push_back(text); }
     std::vector<std::u16string> messages;
 };
@@ -50,12 +46,7 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << path;
-}
-
-inline bool Contains(const std::u16string& text, const std::u16string& part) {
-    return text.find(part) != std::u16string::npos;
+    ASSERT_TRUE((out << bytes).good()) << path;
 }
 
 }  // namespace papyrka::test

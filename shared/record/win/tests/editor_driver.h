@@ -7,6 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,53 +20,42 @@
 
 namespace papyrka::test {
 
+inline std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+inline std::wstring W(std::u16string_view text) { return std::wstring(win::Wide(text), text.size()); }
+
 // A folder of its own under the temporary folder, removed with everything in it.
 class TempFolder {
 public:
     TempFolder() {
-        wchar_t base[MAX_PATH + 1];
-        const DWORD length = GetTempPathW(MAX_PATH + 1, base);
         for (unsigned attempt = GetTickCount() ^ GetCurrentProcessId();; ++attempt) {
-            path_ = std::wstring(base, length) + L"papyrka-editor-" + std::to_wstring(attempt);
-            if (CreateDirectoryW(path_.c_str(), nullptr)) break;
+            path_ = std::filesystem::temp_directory_path() / (L"papyrka-editor-" + std::to_wstring(attempt));
+            if (std::filesystem::create_directory(path_)) break;
         }
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     ~TempFolder() {
-        WIN32_FIND_DATAW found;
-        HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
-            do DeleteFileW((path_ + L"\\" + found.cFileName).c_str());
-            while (FindNextFileW(search, &found));
-            FindClose(search);
-        }
-        RemoveDirectoryW(path_.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
     }
-    std::u16string path() const { return win::Utf16(path_); }
-    std::wstring File(const wchar_t* name) const { return path_ + L"\\" + name; }
-    bool Exists(const wchar_t* name) const { return GetFileAttributesW(File(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
+    std::u16string path() const { return path_.u16string(); }
+    std::wstring File(const wchar_t* name) const { return (path_ / name).wstring(); }
     std::string Read(const wchar_t* name) const {
-        std::string bytes;
-        HANDLE file = CreateFileW(File(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (file == INVALID_HANDLE_VALUE) return "<missing>";
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-        CloseHandle(file);
-        return bytes;
+        std::ifstream in(path_ / name, std::ios::binary);
+        return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "<missing>";
     }
     void Write(const wchar_t* name, const std::string& bytes) const {
-        HANDLE file = CreateFileW(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        ASSERT_EQ(written, bytes.size());
+        std::ofstream out(path_ / name, std::ios::binary);
+        ASSERT_TRUE((out << bytes).good());
     }
 
 private:
-    std::wstring path_;
+    std::filesystem::path path_;
 };
 
 inline void PumpMessages() {
@@ -74,15 +66,7 @@ inline void PumpMessages() {
     }
 }
 
-inline std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-inline std::wstring W(std::u16string_view text) { return std::wstring(win::Wide(text), text.size()); }
-
-// What a modal window showed and how the owner stood when it came up.
+// What a modal window showed and how its owner stood when it came up.
 struct SeenModal {
     std::wstring title;
     std::wstring text;          // a message box's text
@@ -91,11 +75,12 @@ struct SeenModal {
     RECT frame{};               // screen position when it came up
 };
 
-// Answers to the modal windows that come up, in order.
+// Answers to the modal windows that come up, in order: a message box button, or a search
+// text typed into frmSearch and then Enter, the "Hľadať" button, Esc or its "Koniec" label.
 struct ModalAnswer {
     enum Kind { Button, SearchEnter, SearchEscape, SearchKoniec, SearchConfirmButton } kind;
-    int button = IDOK;          // for Button
-    std::wstring text;          // typed into txtFindWhat before confirming
+    int button = IDOK;
+    std::wstring text;
 };
 
 class ModalAnswers {
@@ -122,50 +107,41 @@ private:
         wchar_t className[64] = {};
         GetClassNameW(window, className, 64);
         const std::wstring kind = className;
-        if (kind != L"#32770" && kind != L"PapyrkafrmSearch") return;
-        if (!handled_.insert(window).second) return;
+        const bool search = kind == L"PapyrkafrmSearch";
+        if ((kind != L"#32770" && !search) || !handled_.insert(window).second) return;
         HWND owner = GetWindow(window, GW_OWNER);
         wchar_t text[1024] = {};
         GetDlgItemTextW(window, 0xFFFF, text, 1024);   // a message box's text
         RECT frame{};
         GetWindowRect(window, &frame);
-        seen.push_back(SeenModal{TextOf(window), text, owner && IsWindowVisible(owner),
-                                 owner && IsWindowEnabled(owner), frame});
+        seen.push_back(
+            SeenModal{TextOf(window), text, owner && IsWindowVisible(owner), owner && IsWindowEnabled(owner), frame});
 
-        ModalAnswer answer{ModalAnswer::Button, IDOK, {}};
-        if (!answers_.empty()) {
+        ModalAnswer answer{search ? ModalAnswer::SearchEscape : ModalAnswer::Button,
+                           GetDlgItem(window, IDNO) ? IDNO : IDOK, {}};
+        if (answers_.empty()) {
+            ADD_FAILURE() << "unexpected modal window: " << std::string(kind.begin(), kind.end());
+        } else {
             answer = answers_.front();
             answers_.pop_front();
-        } else {
-            ADD_FAILURE() << "unexpected modal window: " << std::string(kind.begin(), kind.end());
-            if (kind == L"PapyrkafrmSearch") answer.kind = ModalAnswer::SearchEscape;
-            else if (GetDlgItem(window, IDNO)) answer.button = IDNO;
         }
-        HWND box = GetDlgItem(window, FrmSearch::kFindWhatId);
-        switch (answer.kind) {
-        case ModalAnswer::Button:
+        if (answer.kind == ModalAnswer::Button) {
             PostMessageW(window, WM_COMMAND, MAKEWPARAM(answer.button, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(window, answer.button)));
-            break;
-        case ModalAnswer::SearchEnter:
-            for (wchar_t ch : answer.text) PostMessageW(box, WM_CHAR, ch, 1);
-            PostMessageW(box, WM_KEYDOWN, VK_RETURN, 1);
-            break;
+            return;
+        }
+        HWND box = GetDlgItem(window, FrmSearch::kFindWhatId);
+        for (wchar_t ch : answer.text) PostMessageW(box, WM_CHAR, ch, 1);
+        const LPARAM koniec = MAKELPARAM(3000 / 15, 1440 / 15);   // inside Label19 at 96 dpi
+        switch (answer.kind) {
+        case ModalAnswer::SearchEnter: PostMessageW(box, WM_KEYDOWN, VK_RETURN, 1); break;
+        case ModalAnswer::SearchEscape: PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 1); break;
         case ModalAnswer::SearchConfirmButton:
-            for (wchar_t ch : answer.text) PostMessageW(box, WM_CHAR, ch, 1);
             PostMessageW(GetDlgItem(window, FrmSearch::kFindFirstId), BM_CLICK, 0, 0);
             break;
-        case ModalAnswer::SearchEscape:
-            for (wchar_t ch : answer.text) PostMessageW(box, WM_CHAR, ch, 1);
-            PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 1);
-            break;
-        case ModalAnswer::SearchKoniec: {
-            for (wchar_t ch : answer.text) PostMessageW(box, WM_CHAR, ch, 1);
-            const LPARAM koniec = MAKELPARAM(3000 / 15, 1440 / 15);   // inside Label19 at 96 dpi
+        default:
             PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, koniec);
             PostMessageW(window, WM_LBUTTONUP, 0, koniec);
-            break;
-        }
         }
     }
 
@@ -182,11 +158,15 @@ public:
 
     HWND window() const { return form_.hwnd(); }
     int Label(std::string_view name) const { return form_.Labels().Find(name); }
+    RECT LabelRect(std::string_view name) const { return form_.Labels().PixelRect(form_.Mapping(), Label(name)); }
     POINT Centre(std::string_view label) const {
-        const RECT r = form_.Labels().PixelRect(form_.Mapping(), Label(label));
+        const RECT r = LabelRect(label);
         return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
     POINT AtTwips(int x, int y) const { return POINT{form_.Mapping().X(x), form_.Mapping().Y(y)}; }
+    COLORREF Colour(std::string_view label) const { return form_.Labels()[Label(label)].colour; }
+    std::u16string Caption(std::string_view label) const { return form_.Labels()[Label(label)].caption; }
+    HWND Box(std::string_view control) const { return form_.Box(control); }
 
     void MoveTo(POINT pixel) const { SendMessageW(window(), WM_MOUSEMOVE, 0, MAKELPARAM(pixel.x, pixel.y)); }
     void Click(POINT pixel) const {
@@ -195,19 +175,13 @@ public:
         SendMessageW(window(), WM_LBUTTONUP, 0, MAKELPARAM(pixel.x, pixel.y));
     }
     void ClickLabel(std::string_view name) const { Click(Centre(name)); }
-
-    COLORREF Colour(std::string_view label) const { return form_.Labels()[Label(label)].colour; }
-    std::u16string Caption(std::string_view label) const { return form_.Labels()[Label(label)].caption; }
-
-    HWND Box(std::string_view control) const { return form_.Box(control); }
     void Type(HWND box, std::u16string_view text) const {
         for (char16_t ch : text) SendMessageW(box, WM_CHAR, ch, 1);
     }
     // The cursor the window sets with the mouse at `pixel`.
     HCURSOR CursorAt(POINT pixel) const {
-        POINT screen = pixel;
-        ClientToScreen(window(), &screen);
-        SetCursorPos(screen.x, screen.y);
+        ClientToScreen(window(), &pixel);
+        SetCursorPos(pixel.x, pixel.y);
         SetCursor(nullptr);
         SendMessageW(window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return GetCursor();
