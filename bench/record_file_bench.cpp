@@ -42,9 +42,9 @@ RecordList MakeList() {
     RecordList list(kFields);
     while (list.append()) {
         Record& record = list.at(list.count());
-        record[0] = std::to_string(list.count());
+        record.set(0, std::to_string(list.count()));
         for (size_t field = 1; field < record.size(); ++field)
-            record[field] = field > 14 && random() % 3 == 0 ? std::string() : text(6, 32);
+            record.set(field, field > 14 && random() % 3 == 0 ? std::string() : text(6, 32));
     }
     list.setCurrent(1);
     return list;
@@ -137,9 +137,7 @@ void BuildListOnly(benchmark::State& state) {
         auto records = std::make_unique<std::vector<Record>>();
         records->reserve(RecordList::kMaxCount);
         for (size_t piece = 0; piece < pieces.size(); piece += fields) {
-            Record& record = records->emplace_back();
-            record.reserve(fields);
-            for (size_t field = 0; field < fields; ++field) record.emplace_back(pieces[piece + field]);
+            records->emplace_back().assign(&pieces[piece], fields);
         }
         state.PauseTiming();
         records.reset();

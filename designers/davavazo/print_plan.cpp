@@ -31,14 +31,13 @@ void AppendSplit(std::vector<std::u16string>& lines, std::u16string text) {
 }  // namespace
 
 std::vector<std::u16string> ContactListLines(const RecordList& list) {
-    static const Field kNoField;
     std::vector<std::u16string> lines{u"Davavazo"};
     for (int position = 1; position <= list.count(); ++position) {
         const Record& record = list.at(position);
         lines.emplace_back();
         for (const PrintedField& printed : kPrintedFields) {
             const auto index = static_cast<size_t>(printed.field);
-            const Field& bytes = index < record.size() ? record[index] : kNoField;
+            const std::string_view bytes = index < record.size() ? record[index] : std::string_view();
             AppendSplit(lines, std::u16string(printed.label) + Cp1250ToUtf16(bytes));
         }
     }

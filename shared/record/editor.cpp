@@ -50,7 +50,7 @@ void RecordEditor::StoreCurrentRecord() {
     if (list_.count() < 1) return;
     Record& record = list_.at(list_.current());
     for (int field = 0; field < list_.fieldCount(); ++field)
-        record[static_cast<size_t>(field)] = Storable(view_.BoxText(field));
+        record.set(static_cast<size_t>(field), Storable(view_.BoxText(field)));
 }
 
 void RecordEditor::ShowCurrentRecord() {

@@ -148,23 +148,40 @@ ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
         list.assign(std::move(records));
         list.setCurrent(static_cast<int>(current));
     };
+    // A record's items are found first and copied second, so that its one block of bytes is
+    // allocated once at its final size.
+    std::vector<std::string_view> items;
+    std::vector<size_t> quoted;   // items that hold a double quote, rare
+    items.reserve(fieldCount);
+    auto store = [&] {
+        Record& stored = records.emplace_back();
+        stored.assign(items.data(), items.size());
+        for (size_t index : quoted) {
+            // The list never holds a double quote; saving would turn it into this anyway.
+            std::string replaced(items[index]);
+            std::replace(replaced.begin(), replaced.end(), kQuote, kQuoteStandIn);
+            stored.set(index, replaced);
+        }
+    };
     std::string_view text;
     for (int record = 1; record <= count; ++record) {
-        records.emplace_back().reserve(fieldCount);
+        items.clear();
+        quoted.clear();
         for (size_t field = 1; field <= fieldCount; ++field) {
             const ItemReader::Outcome outcome = reader.Next(text, hasQuote);
             if (outcome == ItemReader::Outcome::Item) {
-                Field& stored = records.back().emplace_back(text);
-                // The list never holds a double quote; saving would turn it into this anyway.
-                if (hasQuote) std::replace(stored.begin(), stored.end(), kQuote, kQuoteStandIn);
+                if (hasQuote) quoted.push_back(items.size());
+                items.push_back(text);
                 continue;
             }
+            store();
             result.record = record;
             result.field = static_cast<int>(field);
             finish();
             return fail(outcome == ItemReader::Outcome::EndOfFile ? ParseFault::EndsEarly : ParseFault::UnclosedQuote,
                         reader.itemStart());
         }
+        store();
     }
     finish();
     const size_t rest = reader.TextLeft();
@@ -179,7 +196,9 @@ std::string SerializeRecords(const RecordList& list) {
     size_t used = bytes.size();
     bytes.resize(used + static_cast<size_t>(list.count()) * static_cast<size_t>(list.fieldCount()) * 24);
     for (int record = 1; record <= list.count(); ++record) {
-        for (const Field& field : list.at(record)) {
+        const Record& fields = list.at(record);
+        for (size_t index = 0; index < fields.size(); ++index) {
+            const std::string_view field = fields[index];
             if (bytes.size() - used < field.size() + 4) bytes.resize(2 * bytes.size() + field.size() + 4);
             char* out = &bytes[used];
             *out++ = kQuote;

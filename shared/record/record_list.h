@@ -2,14 +2,11 @@
 // The record list of one designer program: records of a fixed number of text fields,
 // the position of the shown record, and nothing else. Field texts are kept as the
 // Windows-1250 bytes of the record file, so every byte survives a load and a save.
-#include <cstdint>
-#include <string>
 #include <vector>
 
-namespace papyrka {
+#include "record.h"
 
-using Field = std::string;           // Windows-1250 bytes
-using Record = std::vector<Field>;   // always fieldCount() fields
+namespace papyrka {
 
 class RecordList {
 public:

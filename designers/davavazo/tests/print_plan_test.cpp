@@ -16,7 +16,7 @@ std::u16string U(const char* utf8) { return Cp1250ToUtf16(Utf8ToCp1250(utf8)); }
 // Fields in file order: name, phone 2, address, company, phone 1, e-mail, notes 1, notes 2.
 void Add(RecordList& list, std::vector<const char*> fields) {
     list.append();
-    for (size_t i = 0; i < fields.size(); ++i) list.at(list.count())[i] = Utf8ToCp1250(fields[i]);
+    for (size_t i = 0; i < fields.size(); ++i) list.at(list.count()).set(i, Utf8ToCp1250(fields[i]));
 }
 
 TEST(ContactListLines, TheTitleThenPerRecordABlankLineAndEightLabelledLinesInListOrder) {

@@ -33,7 +33,7 @@ TEST(RecordFile, ListsReplaceTheOldFileAndLoadBackUnchanged) {
     RecordList full(8);
     while (full.append())
         for (size_t field = 0; field < 8; ++field)
-            full.at(full.count())[field] = std::to_string(full.count()) + "/" + std::to_string(field) + " Žilina";
+            full.at(full.count()).set(field, std::to_string(full.count()) + "/" + std::to_string(field) + " Žilina");
     full.setCurrent(RecordList::kMaxCount);
     RecordList empty(8), sample = SampleList();
     for (const RecordList* list : {&empty, &sample, &full}) {
@@ -138,7 +138,7 @@ TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeTheFirstSave) {
     EXPECT_TRUE(Contains(reporter.messages[0], u"Davavazo.dat.bak1"));
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), broken);   // loading alone touches nothing
 
-    list.at(1)[1] = "fixed";
+    list.at(1).set(1, "fixed");
     ASSERT_TRUE(SaveRecords(folder.File("Davavazo.dat"), list, reporter));
     ASSERT_TRUE(SaveRecords(folder.File("Davavazo.dat"), list, reporter));
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat.bak"), "an earlier backup");

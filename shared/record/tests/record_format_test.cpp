@@ -15,7 +15,8 @@ RecordList ListOf(int fieldCount, int current, const std::vector<std::vector<std
     RecordList list(fieldCount);
     for (const auto& fields : records) {
         list.append();
-        list.at(list.count()) = fields;
+        Record& record = list.at(list.count());
+        for (size_t field = 0; field < fields.size(); ++field) record.set(field, fields[field]);
     }
     list.setCurrent(current);
     return list;

@@ -68,7 +68,7 @@ TEST(Search, FirstMatchInListOrderThenFieldOrder) {
     for (auto fields : {std::array{"Kováč", "", "kovac@example.sk"}, {"Horváth", "0905", "eva@example.sk"},
                         {"Novák", "", ""}, {"Nováková", "eva@novakova.sk", ""}}) {
         list.append();
-        for (size_t field = 0; field < 3; ++field) list.at(list.count())[field] = Utf8ToCp1250(fields[field]);
+        for (size_t field = 0; field < 3; ++field) list.at(list.count()).set(field, Utf8ToCp1250(fields[field]));
     }
     const struct { const char16_t* wanted; int from, position, field; } cases[] = {
         {u"nov", 1, 3, 0},     // the name wins over the later record
