@@ -7,24 +7,25 @@
 
 namespace papyrka::win {
 
-template <typename Handle>
-class GdiObject {
+// Owns one handle and releases it with `Release`; move-only.
+template <typename Handle, typename Release>
+class UniqueHandle {
 public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) { reset(); handle_ = std::exchange(other.handle_, nullptr); }
         return *this;
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() { reset(); }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() { reset(); }
 
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
     void reset(Handle handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
+        if (handle_) Release()(handle_);
         handle_ = handle;
     }
 
@@ -32,11 +33,25 @@ private:
     Handle handle_ = nullptr;
 };
 
+struct DeleteGdiObject {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct DestroyIconHandle {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct DestroyMenuHandle {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+
+template <typename Handle>
+using GdiObject = UniqueHandle<Handle, DeleteGdiObject>;
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
 using Pen = GdiObject<HPEN>;
 using Bitmap = GdiObject<HBITMAP>;
 using Region = GdiObject<HRGN>;
+using Icon = UniqueHandle<HICON, DestroyIconHandle>;
+using Menu = UniqueHandle<HMENU, DestroyMenuHandle>;
 
 // Selects an object into a DC for one scope.
 class SelectGuard {
