@@ -2,40 +2,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cwchar>
-
-#include "wide.h"
 
 namespace papyrka::win {
 
 namespace {
 
-int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
-bool IsInstalled(const wchar_t* face) {
-    WindowDc screen(nullptr);
-    LOGFONTW query{};
-    query.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
-    bool found = false;
-    EnumFontFamiliesExW(screen.get(), &query, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-    return found;
-}
-
-// "MS Sans Serif" is a bitmap face that cannot scale or print crisply. Its TrueType twin
-// comes first; where that is missing (Wine), Tahoma keeps the same proportions better than
-// the font mapper's generic sans-serif would.
+// "MS Sans Serif" is a bitmap face that cannot scale or print crisply: its TrueType twin is
+// asked for. Where that is missing (Wine), the font mapper's substitute has a real bold face,
+// which prints bold; Tahoma there is drawn bold on screen but reaches paper as regular.
 std::u16string ScalableFace(std::u16string_view face) {
-    if (face != u"MS Sans Serif") return std::u16string(face);
-    static const std::u16string resolved = [] {
-        for (const wchar_t* candidate : {L"Microsoft Sans Serif", L"Tahoma"})
-            if (IsInstalled(candidate)) return Utf16(std::wstring(candidate));
-        return std::u16string(u"Microsoft Sans Serif");
-    }();
-    return resolved;
+    if (face == u"MS Sans Serif") return u"Microsoft Sans Serif";
+    return std::u16string(face);
 }
 
 int HeightFor(double points, int dpiY) {
