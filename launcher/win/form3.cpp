@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "backgrounds.h"
+#include "dpi.h"
 
 namespace papyrka::launcher {
 
@@ -15,8 +16,7 @@ void Form3::DrawBackground(HDC dc, const DeviceMapping& map, win::FontCache& fon
 
 bool Form3::IsOverPicture(POINT at) const {
     const DeviceMapping map = Mapping();
-    const RECT picture{map.X(kAboutPicture.left), map.Y(kAboutPicture.top), map.X(kAboutPicture.right()),
-                       map.Y(kAboutPicture.bottom())};
+    const RECT picture = win::PixelRect(map, kAboutPicture);
     return PtInRect(&picture, at) != FALSE;
 }
 

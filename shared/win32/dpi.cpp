@@ -47,6 +47,11 @@ DeviceMapping DeviceMappingOf(HDC dc) {
     return DeviceMapping{GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY), 0, 0};
 }
 
+void PlaceInTwips(HWND control, const DeviceMapping& map, TwipsRect r) {
+    const RECT pixels = PixelRect(map, r);
+    MoveWindow(control, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, TRUE);
+}
+
 SIZE ClientSizeForTwips(HWND windowOrNull, int widthTwips, int heightTwips) {
     const DeviceMapping map = ScreenMapping(windowOrNull);
     return SIZE{map.W(widthTwips), map.H(heightTwips)};

@@ -1,5 +1,6 @@
 #include "labels.h"
 
+#include "dpi.h"
 #include "gdi.h"
 
 namespace papyrka::win {
@@ -16,9 +17,7 @@ int LabelSet::Find(std::string_view name) const {
 }
 
 RECT LabelSet::PixelRect(const DeviceMapping& map, int index) const {
-    const TwipsRect& r = labels_[index].rect;
-    // Edges convert separately so that neighbouring labels meet without gaps.
-    return RECT{map.X(r.left), map.Y(r.top), map.X(r.right()), map.Y(r.bottom())};
+    return win::PixelRect(map, labels_[index].rect);
 }
 
 int LabelSet::HitTest(POINT pixel, const DeviceMapping& map) const {

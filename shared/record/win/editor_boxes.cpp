@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "dpi.h"
 #include "text_box.h"
 #include "wide.h"
 
@@ -51,9 +52,7 @@ bool EditorBoxes::Create(HWND parent, const EditorFace& face, const RecordLayout
 
 void EditorBoxes::Place(const DeviceMapping& map, win::FontCache& fonts) const {
     for (size_t field = 0; field < boxes_.size(); ++field) {
-        const TwipsRect& r = specs_[field].rect;
-        MoveWindow(boxes_[field], map.X(r.left), map.Y(r.top), map.X(r.right()) - map.X(r.left),
-                   map.Y(r.bottom()) - map.Y(r.top), TRUE);
+        win::PlaceInTwips(boxes_[field], map, specs_[field].rect);
         SendMessageW(boxes_[field], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(specs_[field].font, map.dpiY)),
                      TRUE);
     }

@@ -41,10 +41,6 @@ int TextWidthTwips(HWND window, HFONT font, std::u16string_view text, int dpiX) 
     return (size.cx * kTwipsPerInch + dpiX - 1) / dpiX;
 }
 
-RECT PixelRect(const DeviceMapping& map, TwipsRect r) {
-    return RECT{map.X(r.left), map.Y(r.top), map.X(r.right()), map.Y(r.bottom())};
-}
-
 }  // namespace
 
 Form3::Form3(const Designer& designer, std::u16string folder, OnDestroy onDestroy)
@@ -222,8 +218,8 @@ void Form3::Dispatch_Click(int label) {
 }
 
 Form3::Image Form3::ImageAt(POINT pixel) const {
-    if (Contains(PixelRect(map_, designer_.face.image1), pixel)) return Image::Previous;
-    if (Contains(PixelRect(map_, designer_.face.image2), pixel)) return Image::Next;
+    if (Contains(win::PixelRect(map_, designer_.face.image1), pixel)) return Image::Previous;
+    if (Contains(win::PixelRect(map_, designer_.face.image2), pixel)) return Image::Next;
     return Image::None;
 }
 

@@ -147,12 +147,8 @@ bool FrmSearch::OnKey(const MSG& message) {
 }
 
 void FrmSearch::Place() {
-    auto move = [this](HWND control, TwipsRect r) {
-        MoveWindow(control, map_.X(r.left), map_.Y(r.top), map_.X(r.right()) - map_.X(r.left),
-                   map_.Y(r.bottom()) - map_.Y(r.top), TRUE);
-    };
-    move(findWhat_, kFindWhatRect);
-    move(findFirst_, kFindFirstRect);
+    win::PlaceInTwips(findWhat_, map_, kFindWhatRect);
+    win::PlaceInTwips(findFirst_, map_, kFindFirstRect);
     SendMessageW(findWhat_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(kLabelFont, map_.dpiY)), TRUE);
     SendMessageW(findFirst_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(kButtonFont, map_.dpiY)), TRUE);
     InvalidateRect(hwnd(), nullptr, FALSE);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "dpi.h"
 #include "gdi.h"
 #include "layout_text.h"
 #include "wide.h"
@@ -12,11 +13,6 @@ namespace papyrka::win {
 namespace {
 
 constexpr int kScreenPixelTwips = 15;
-
-RECT DeviceRect(const DeviceMapping& map, const TwipsRect& r) {
-    // Each edge on its own, so neighbouring boxes meet exactly at every resolution.
-    return RECT{map.X(r.left), map.Y(r.top), map.X(r.right()), map.Y(r.bottom())};
-}
 
 COLORREF ColourRef(Colour colour) { return static_cast<COLORREF>(colour & 0x00FFFFFFu); }
 
@@ -51,7 +47,7 @@ private:
 };
 
 void ArtPainter::operator()(const FillArt& fill) const {
-    const RECT r = DeviceRect(map_, fill.rect);
+    const RECT r = win::PixelRect(map_, fill.rect);
     if (fill.cornerRadius <= 0) return FillSolid(dc_, r, fill.colour);
     SaveDcGuard saved(dc_);
     SelectObject(dc_, GetStockObject(NULL_PEN));
@@ -63,7 +59,7 @@ void ArtPainter::operator()(const FillArt& fill) const {
 }
 
 void ArtPainter::operator()(const FrameArt& frame) const {
-    const RECT r = DeviceRect(map_, frame.rect);
+    const RECT r = win::PixelRect(map_, frame.rect);
     if (frame.cornerRadius <= 0) return Outline(r);
     Pen pen(CreatePen(PS_INSIDEFRAME, std::max(tx_, ty_), RGB(0, 0, 0)));
     if (!pen) return;
@@ -92,11 +88,11 @@ void ArtPainter::operator()(const LineArt& line) const {
 }
 
 void ArtPainter::operator()(const TextArt& text) const {
-    Text(DeviceRect(map_, text.rect), 0, text.text, text.font, text.align, text.colour);
+    Text(win::PixelRect(map_, text.rect), 0, text.text, text.font, text.align, text.colour);
 }
 
 void ArtPainter::Box(const LayoutBox& box) const {
-    const RECT r = DeviceRect(map_, box.rect);
+    const RECT r = win::PixelRect(map_, box.rect);
     if (box.whiteBackground) FillSolid(dc_, r, kWhite);
     RECT area = r;
     if (box.framed) InflateRect(&area, -tx_, -ty_);   // the text stays inside the frame
@@ -151,7 +147,7 @@ int LineThicknessY(const DeviceMapping& map) { return std::max(1, map.H(kScreenP
 
 void DrawLayout(HDC dc, const DeviceMapping& map, const Layout& layout, FontCache& fonts) {
     SaveDcGuard saved(dc);
-    FillSolid(dc, DeviceRect(map, TwipsRect{0, 0, layout.width(), layout.height()}), kWhite);
+    FillSolid(dc, win::PixelRect(map, TwipsRect{0, 0, layout.width(), layout.height()}), kWhite);
     const ArtPainter painter(dc, map, fonts);
     for (const ArtItem& item : layout.artwork()) std::visit(painter, item);
     for (const LayoutBox& box : layout.boxes()) painter.Box(box);
