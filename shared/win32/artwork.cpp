@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "dpi.h"
 #include "gdi.h"
 #include "wide.h"
 
@@ -14,10 +15,6 @@ constexpr COLORREF kBarLight = RGB(240, 240, 240);
 constexpr COLORREF kBarShadow = RGB(96, 96, 96);
 constexpr COLORREF kTitleRed = RGB(255, 32, 32);
 
-RECT PixelRect(const DeviceMapping& map, TwipsRect r) {
-    return RECT{map.X(r.left), map.Y(r.top), map.X(r.right()), map.Y(r.bottom())};
-}
-
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
     Brush brush(CreateSolidBrush(colour));
     if (brush) FillRect(dc, &rect, brush.get());
@@ -28,11 +25,10 @@ void Fill(HDC dc, const RECT& rect, COLORREF colour) {
 void DrawRedGradient(HDC dc, const DeviceMapping& map, TwipsRect area) {
     const RECT rect = PixelRect(map, area);
     const int middle = map.X(area.left + area.width / 2);
-    // One solid colour per device column: exact at any resolution and needs no extra library.
-    for (int x = rect.left; x < middle; ++x) {
-        const int red = 255 - MulDiv(255, x - rect.left, middle - rect.left);
-        Fill(dc, RECT{x, rect.top, x + 1, rect.bottom}, RGB(red, 0, 0));
-    }
+    // One call for the whole ramp: every window repaints it on each hover change.
+    TRIVERTEX ends[2] = {{rect.left, rect.top, 0xFF00, 0, 0, 0}, {middle, rect.bottom, 0, 0, 0, 0}};
+    GRADIENT_RECT span{0, 1};
+    if (!GradientFill(dc, ends, 2, &span, 1, GRADIENT_FILL_RECT_H)) Fill(dc, rect, RGB(128, 0, 0));
     Fill(dc, RECT{middle, rect.top, rect.right, rect.bottom}, RGB(0, 0, 0));
 }
 
