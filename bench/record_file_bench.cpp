@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "record_file.h"
-#include "record_format.h"
+#include "record/record_file.h"
+#include "record/record_format.h"
 
 namespace papyrka {
 namespace {

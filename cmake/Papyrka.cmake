@@ -37,18 +37,17 @@ function(papyrka_warnings target)
   target_compile_options(${target} PRIVATE ${PAPYRKA_WARNINGS})
 endfunction()
 
-# papyrka_library(name SOURCES ... [LIBS ...] [INCLUDE dir]): a static library of the suite.
+# papyrka_library(name SOURCES ... [LIBS ...]): a static library of the suite. Includes are
+# rooted at shared/ or at the top folder ("layout/layout.h", "designers/kryton/kryton.h").
 function(papyrka_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_SOURCES)
     # Headers only, for now: still carries its include folder and dependencies.
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
     target_link_libraries(${name} INTERFACE ${ARG_LIBS})
     return()
   endif()
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   papyrka_warnings(${name})
 endfunction()
@@ -85,7 +84,7 @@ endfunction()
 function(papyrka_designer name)
   string(TOLOWER ${name} lower)
   file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  papyrka_library(${lower}_core SOURCES ${core_sources} LIBS papyrka_record)
+  papyrka_library(${lower}_core SOURCES ${core_sources} LIBS papyrka_designer)
 
   file(GLOB core_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
   if(core_tests)
@@ -101,7 +100,7 @@ function(papyrka_designer name)
 
     file(GLOB win_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win/tests/*.cpp)
     if(win_tests)
-      papyrka_test(${lower}_win_tests SOURCES ${win_tests} LIBS ${lower}_win papyrka_testing LABELS wine)
+      papyrka_test(${lower}_win_tests SOURCES ${win_tests} LIBS ${lower}_win papyrka_testing_win LABELS wine)
       add_dependencies(${lower}_win_tests ${name})
     endif()
   endif()

@@ -3,7 +3,7 @@
 // (15 twips are one pixel of the 400 x 400 pixel design at 96 dpi).
 #include <array>
 
-#include "twips.h"
+#include "base/twips.h"
 
 namespace papyrka::launcher {
 

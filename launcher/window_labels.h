@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "font_spec.h"
-#include "twips.h"
+#include "base/font_spec.h"
+#include "base/twips.h"
 
 namespace papyrka::launcher {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Davavazo's editor window: the eight contact boxes in one column with their captions.
-#include "../../shared/record/editor_face.h"
+#include "designer/editor_face.h"
 
 namespace papyrka::davavazo {
 

@@ -1,6 +1,6 @@
 #include "print_plan.h"
 
-#include "../../shared/record/cp1250.h"
+#include "base/cp1250.h"
 
 namespace papyrka::davavazo {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "../../shared/record/record_list.h"
+#include "record/record_list.h"
 
 namespace papyrka::davavazo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Davavazo's record file and the editor text box bound to each of its fields.
 // The shared header has this file's name too, so it is reached by its path.
-#include "../../shared/record/record_layout.h"
+#include "record/record_layout.h"
 
 namespace papyrka::davavazo {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "../../shared/record/layout.h"
+#include "layout/layout.h"
 
 namespace papyrka::vevuvez {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Vevuvez's editor window: the thirteen boxes laid out like the face of one card.
-#include "../../shared/record/editor_face.h"
+#include "designer/editor_face.h"
 
 namespace papyrka::vevuvez {
 

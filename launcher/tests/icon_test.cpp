@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "ico_file.h"
-#include "program_icon_image.h"
+#include "launcher/ico_file.h"
+#include "launcher/program_icon_image.h"
 
 namespace papyrka::launcher {
 namespace {

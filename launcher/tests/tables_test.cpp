@@ -5,11 +5,11 @@
 #include <iterator>
 #include <string>
 
-#include "designer_url.h"
-#include "launcher_artwork.h"
-#include "tray_menu.h"
-#include "tray_tip.h"
-#include "window_labels.h"
+#include "launcher/designer_url.h"
+#include "launcher/launcher_artwork.h"
+#include "launcher/tray_menu.h"
+#include "launcher/tray_tip.h"
+#include "launcher/window_labels.h"
 
 namespace papyrka::launcher {
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <vector>
 
-#include "ico_file.h"
+#include "launcher/ico_file.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

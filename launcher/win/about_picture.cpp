@@ -3,7 +3,7 @@
 #include <iterator>
 #include <vector>
 
-#include "gdi.h"
+#include "win32/gdi.h"
 
 namespace papyrka::launcher {
 

@@ -3,7 +3,7 @@
 // the design, drawn from geometry so that it scales with the resolution.
 #include <windows.h>
 
-#include "twips.h"
+#include "base/twips.h"
 
 namespace papyrka::launcher {
 

@@ -1,9 +1,9 @@
 #include "backgrounds.h"
 
 #include "about_picture.h"
-#include "artwork.h"
-#include "launcher_artwork.h"
-#include "window_labels.h"
+#include "win32/artwork.h"
+#include "launcher/launcher_artwork.h"
+#include "launcher/window_labels.h"
 
 namespace papyrka::launcher {
 

@@ -3,8 +3,8 @@
 // resolution of `map`: gradient, title, the two bevelled bars, then the ovals or the picture.
 #include <windows.h>
 
-#include "fonts.h"
-#include "twips.h"
+#include "win32/fonts.h"
+#include "base/twips.h"
 
 namespace papyrka::launcher {
 

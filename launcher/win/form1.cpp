@@ -2,7 +2,7 @@
 
 #include "launch_designer.h"
 #include "tray_icon.h"
-#include "tray_tip.h"
+#include "launcher/tray_tip.h"
 
 namespace papyrka::launcher {
 

@@ -9,9 +9,9 @@
 #include "form2.h"
 #include "form3.h"
 #include "program_icon.h"
-#include "tray_menu.h"
+#include "launcher/tray_menu.h"
 #include "tray_menu_win.h"
-#include "window.h"
+#include "win32/window.h"
 
 namespace papyrka::launcher {
 

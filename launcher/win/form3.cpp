@@ -1,7 +1,7 @@
 #include "form3.h"
 
 #include "backgrounds.h"
-#include "dpi.h"
+#include "win32/dpi.h"
 
 namespace papyrka::launcher {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "designer_url.h"
-#include "wide.h"
+#include "launcher/designer_url.h"
+#include "win32/wide.h"
 
 namespace papyrka::launcher {
 

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <objbase.h>
 
-#include "dpi.h"
+#include "win32/dpi.h"
 #include "form1.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -2,8 +2,8 @@
 
 #include <windowsx.h>
 
-#include "artwork.h"
-#include "dpi.h"
+#include "win32/artwork.h"
+#include "win32/dpi.h"
 
 namespace papyrka::launcher {
 

@@ -7,11 +7,11 @@
 
 #include <memory>
 
-#include "fonts.h"
-#include "gdi.h"
-#include "labels.h"
-#include "window.h"
-#include "window_labels.h"
+#include "win32/fonts.h"
+#include "win32/gdi.h"
+#include "win32/labels.h"
+#include "win32/window.h"
+#include "launcher/window_labels.h"
 
 namespace papyrka::launcher {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "gdi.h"
-#include "program_icon_image.h"
+#include "win32/gdi.h"
+#include "launcher/program_icon_image.h"
 
 namespace papyrka::launcher {
 

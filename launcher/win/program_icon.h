@@ -3,7 +3,7 @@
 // the build step writes into the .exe.
 #include <windows.h>
 
-#include "gdi.h"
+#include "win32/gdi.h"
 
 namespace papyrka::launcher {
 

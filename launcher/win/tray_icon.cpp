@@ -1,6 +1,6 @@
 #include "tray_icon.h"
 
-#include "tray_tip.h"
+#include "launcher/tray_tip.h"
 
 namespace papyrka::launcher {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "tray_menu.h"
-#include "wide.h"
+#include "launcher/tray_menu.h"
+#include "win32/wide.h"
 
 namespace papyrka::launcher {
 

@@ -2,7 +2,7 @@
 // The tray menu mnuTray as a Windows popup menu, built from its table.
 #include <windows.h>
 
-#include "gdi.h"
+#include "win32/gdi.h"
 
 namespace papyrka::launcher {
 

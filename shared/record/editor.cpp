@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "cp1250.h"
+#include "base/cp1250.h"
 #include "record_file.h"
 #include "search.h"
 

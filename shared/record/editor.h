@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "record_list.h"
-#include "reporter.h"
+#include "base/reporter.h"
 
 namespace papyrka {
 

@@ -4,7 +4,7 @@
 // to the Reporter as one message and leaves the list as the rules say.
 #include "file_io.h"
 #include "record_list.h"
-#include "reporter.h"
+#include "base/reporter.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cp1250.h"
+#include "base/cp1250.h"
 
 namespace papyrka {
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "fonts.h"
-#include "twips.h"
+#include "base/twips.h"
 
 namespace papyrka::win {
 

@@ -3,7 +3,7 @@
 // so older systems and Wine fall back to the screen's LOGPIXELSX/Y).
 #include <windows.h>
 
-#include "twips.h"
+#include "base/twips.h"
 
 namespace papyrka::win {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <tuple>
 
-#include "font_spec.h"
+#include "base/font_spec.h"
 #include "gdi.h"
 
 namespace papyrka::win {

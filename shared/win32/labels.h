@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "font_spec.h"
-#include "twips.h"
+#include "base/font_spec.h"
+#include "base/twips.h"
 #include "fonts.h"
 #include "wide.h"
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "reporter.h"
+#include "base/reporter.h"
 #include "wide.h"
 
 namespace papyrka::win {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "gdi.h"
-#include "twips.h"
+#include "base/twips.h"
 
 namespace papyrka::win {
 

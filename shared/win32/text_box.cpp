@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "box_filter.h"
+#include "base/box_filter.h"
 #include "wide.h"
 
 namespace papyrka::win {

@@ -4,7 +4,7 @@
 // control in the parent's tab order, also out of a multi-line box.
 #include <windows.h>
 
-#include "font_spec.h"
+#include "base/font_spec.h"
 
 namespace papyrka::win {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "../../../shared/record/cp1250.h"
-#include "../print_plan.h"
+#include "base/cp1250.h"
+#include "designers/davavazo/print_plan.h"
 
 namespace papyrka::davavazo {
 namespace {

@@ -1,8 +1,8 @@
 #include "davavazo_designer.h"
 
 #include "print_list.h"
-#include "../editor_face.h"
-#include "../record_layout.h"
+#include "designers/davavazo/editor_face.h"
+#include "designers/davavazo/record_layout.h"
 
 namespace papyrka::davavazo {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Davavazo as the shared skeleton sees it: its record layout, its editor face and its print.
-#include "designer.h"
+#include "designer/win/designer.h"
 
 namespace papyrka::davavazo {
 

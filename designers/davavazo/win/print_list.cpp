@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "message_box.h"
-#include "wide.h"
-#include "../print_plan.h"
+#include "win32/message_box.h"
+#include "win32/wide.h"
+#include "designers/davavazo/print_plan.h"
 
 namespace papyrka::davavazo {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "designer.h"
-#include "printing.h"
+#include "designer/win/designer.h"
+#include "win32/printing.h"
 
 namespace papyrka::davavazo {
 

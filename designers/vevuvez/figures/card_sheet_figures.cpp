@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "../card_sheet.h"
-#include "../win/card_sheet_window.h"
-#include "../win/print_action.h"
-#include "../win/tests/fake_editor.h"
-#include "layout_draw.h"
-#include "page_bitmap.h"
-#include "print_capture.h"
-#include "printing.h"
-#include "unix_tool.h"
+#include "designers/vevuvez/card_sheet.h"
+#include "designers/vevuvez/win/card_sheet_window.h"
+#include "designers/vevuvez/win/print_action.h"
+#include "designers/vevuvez/win/tests/fake_editor.h"
+#include "layout/win/layout_draw.h"
+#include "testing/win/page_bitmap.h"
+#include "testing/win/print_capture.h"
+#include "win32/printing.h"
+#include "testing/win/unix_tool.h"
 
 namespace papyrka::vevuvez {
 namespace {

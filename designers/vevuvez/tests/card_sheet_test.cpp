@@ -1,4 +1,4 @@
-#include "../card_sheet.h"
+#include "designers/vevuvez/card_sheet.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <variant>
 
-#include "../record_layout.h"
+#include "designers/vevuvez/record_layout.h"
 
 namespace papyrka::vevuvez {
 namespace {

@@ -1,11 +1,11 @@
-#include "../editor_face.h"
+#include "designers/vevuvez/editor_face.h"
 
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <string>
 
-#include "../record_layout.h"
+#include "designers/vevuvez/record_layout.h"
 
 namespace papyrka::vevuvez {
 namespace {

@@ -1,6 +1,6 @@
 #include "card_sheet_window.h"
 
-#include "../card_sheet.h"
+#include "designers/vevuvez/card_sheet.h"
 
 namespace papyrka::vevuvez {
 

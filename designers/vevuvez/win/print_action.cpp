@@ -1,6 +1,6 @@
 #include "print_action.h"
 
-#include "../card_sheet.h"
+#include "designers/vevuvez/card_sheet.h"
 #include "card_sheet_window.h"
 
 namespace papyrka::vevuvez {

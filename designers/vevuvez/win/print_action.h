@@ -1,6 +1,6 @@
 #pragma once
 // The editor's "Vytlačiť" button in Vevuvez: ten copies of the shown card on one sheet.
-#include "designer.h"
+#include "designer/win/designer.h"
 
 namespace papyrka::vevuvez {
 

@@ -1,7 +1,7 @@
 #include "vevuvez_designer.h"
 
-#include "../editor_face.h"
-#include "../record_layout.h"
+#include "designers/vevuvez/editor_face.h"
+#include "designers/vevuvez/record_layout.h"
 #include "print_action.h"
 
 namespace papyrka::vevuvez {

@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "backgrounds.h"
-#include "fonts.h"
-#include "gdi.h"
-#include "launcher_artwork.h"
-#include "window_labels.h"
+#include "launcher/win/backgrounds.h"
+#include "win32/fonts.h"
+#include "win32/gdi.h"
+#include "launcher/launcher_artwork.h"
+#include "launcher/window_labels.h"
 
 namespace papyrka::launcher {
 namespace {

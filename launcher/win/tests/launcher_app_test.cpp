@@ -10,15 +10,15 @@
 #include <utility>
 #include <vector>
 
-#include "artwork.h"
-#include "form1.h"
-#include "gdi.h"
-#include "launch_designer.h"
-#include "program_icon.h"
-#include "program_icon_image.h"
-#include "tray_icon.h"
-#include "tray_menu.h"
-#include "tray_menu_win.h"
+#include "win32/artwork.h"
+#include "launcher/win/form1.h"
+#include "win32/gdi.h"
+#include "launcher/win/launch_designer.h"
+#include "launcher/win/program_icon.h"
+#include "launcher/program_icon_image.h"
+#include "launcher/win/tray_icon.h"
+#include "launcher/tray_menu.h"
+#include "launcher/win/tray_menu_win.h"
 
 namespace papyrka::launcher {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "record_format.h"
+#include "record/record_format.h"
 
 namespace papyrka::fuzz {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "cp1250.h"
-#include "editor.h"
-#include "test_support.h"
+#include "base/cp1250.h"
+#include "record/editor.h"
+#include "testing/test_support.h"
 
 namespace papyrka {
 namespace {

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
-#include "record_file.h"
-#include "test_support.h"
+#include "record/record_file.h"
+#include "testing/test_support.h"
 
 namespace papyrka {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "../fuzz/round_trip.h"
-#include "record_format.h"
-#include "test_support.h"
+#include "record/fuzz/round_trip.h"
+#include "record/record_format.h"
+#include "testing/test_support.h"
 
 namespace papyrka {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "labels.h"
-#include "text_box.h"
+#include "win32/labels.h"
+#include "win32/text_box.h"
 
 namespace papyrka::win {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "artwork.h"
-#include "fonts.h"
-#include "gdi.h"
-#include "gdi_count.h"
+#include "win32/artwork.h"
+#include "win32/fonts.h"
+#include "win32/gdi.h"
+#include "testing/win/gdi_count.h"
 
 namespace papyrka::win {
 namespace {

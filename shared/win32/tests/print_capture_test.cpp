@@ -1,13 +1,13 @@
 // The helpers that read back what a test printed: Linux tools run from under Wine with
 // their arguments intact, and the grey page images they hand back.
-#include "print_capture.h"
+#include "testing/win/print_capture.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <stdexcept>
 
-#include "unix_tool.h"
+#include "testing/win/unix_tool.h"
 
 namespace papyrka::test {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "../../../../shared/record/win/tests/editor_driver.h"
-#include "artwork.h"
-#include "cp1250.h"
-#include "../davavazo_designer.h"
+#include "testing/win/editor_driver.h"
+#include "win32/artwork.h"
+#include "base/cp1250.h"
+#include "designers/davavazo/win/davavazo_designer.h"
 
 namespace papyrka::davavazo {
 namespace {

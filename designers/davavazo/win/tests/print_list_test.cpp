@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "../../../../shared/record/win/tests/editor_driver.h"
-#include "../davavazo_designer.h"
-#include "../print_list.h"
-#include "cp1250.h"
-#include "print_capture.h"
-#include "unix_tool.h"
+#include "testing/win/editor_driver.h"
+#include "designers/davavazo/win/davavazo_designer.h"
+#include "designers/davavazo/win/print_list.h"
+#include "base/cp1250.h"
+#include "testing/win/print_capture.h"
+#include "testing/win/unix_tool.h"
 
 namespace papyrka::davavazo {
 namespace {

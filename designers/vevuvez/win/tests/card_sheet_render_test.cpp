@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "../../card_sheet.h"
-#include "fonts.h"
-#include "layout_draw.h"
-#include "page_bitmap.h"
+#include "designers/vevuvez/card_sheet.h"
+#include "win32/fonts.h"
+#include "layout/win/layout_draw.h"
+#include "testing/win/page_bitmap.h"
 
 namespace papyrka::vevuvez {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "designer.h"
+#include "designer/win/designer.h"
 
 namespace papyrka::vevuvez {
 

@@ -1,25 +1,25 @@
 // The "Vytlačiť" button of Vevuvez end to end: the editor's boxes into all ten cards of the
 // sheet, one page through the test environment's PDF printer, read back as text and pixels.
-#include "../print_action.h"
+#include "designers/vevuvez/win/print_action.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "../../../../shared/record/win/tests/editor_driver.h"
-#include "../../card_sheet.h"
-#include "../card_sheet_window.h"
-#include "../vevuvez_designer.h"
-#include "cp1250.h"
-#include "dpi.h"
+#include "testing/win/editor_driver.h"
+#include "designers/vevuvez/card_sheet.h"
+#include "designers/vevuvez/win/card_sheet_window.h"
+#include "designers/vevuvez/win/vevuvez_designer.h"
+#include "base/cp1250.h"
+#include "win32/dpi.h"
 #include "fake_editor.h"
-#include "gdi_count.h"
-#include "layout_draw.h"
-#include "layout_paper.h"
-#include "print_capture.h"
-#include "print_failure.h"
-#include "printing.h"
-#include "unix_tool.h"
+#include "testing/win/gdi_count.h"
+#include "layout/win/layout_draw.h"
+#include "layout/layout_paper.h"
+#include "testing/win/print_capture.h"
+#include "testing/win/print_failure.h"
+#include "win32/printing.h"
+#include "testing/win/unix_tool.h"
 
 namespace papyrka::vevuvez {
 namespace {

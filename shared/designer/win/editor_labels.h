@@ -1,0 +1,29 @@
+#pragma once
+// The labels of the record editor window: the button row, the exit label, the position
+// line, the program's title and the field captions of its editor face.
+#include "designer/editor_face.h"
+#include "win32/labels.h"
+
+namespace papyrka {
+
+inline constexpr FontSpec kTitleFont{};   // the form's default: MS Sans Serif 8.25, plain
+
+// The title label's rectangle: as designed while the text fits, else widened to the left,
+// so that its right edge stays put.
+TwipsRect FittedTitle(TwipsRect designed, int textWidthTwips);
+
+// Adds every label of Form3 to `labels`. Label9 takes clicks only where the program gives
+// it an action.
+void AddEditorLabels(win::LabelSet& labels, const EditorFace& face, bool label9Acts, int titleWidthTwips);
+
+// Labels that turn green under the mouse and get these colours back over the background.
+struct HoverLabel {
+    std::string_view name;
+    COLORREF restingColour;
+};
+inline constexpr HoverLabel kHoverLabels[] = {
+    {"Label10", win::kPink}, {"Label11", win::kPink}, {"Label12", win::kPink},
+    {"Label13", win::kPink}, {"Label14", win::kPink}, {"Label19", win::kYellow},
+};
+
+}  // namespace papyrka

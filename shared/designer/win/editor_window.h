@@ -1,0 +1,117 @@
+#pragma once
+// Form3, the record editor window every designer program opens on: it draws the suite's
+// face, lays out the program's boxes and labels, and hands every action to RecordEditor.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "designer.h"
+#include "record/editor.h"
+#include "editor_boxes.h"
+#include "win32/fonts.h"
+#include "win32/labels.h"
+#include "win32/message_box.h"
+#include "win32/window.h"
+
+namespace papyrka {
+
+class Form3 final : public win::Window, private EditorView, public EditorContext {
+public:
+    enum class OnDestroy { EndProgram, KeepRunning };   // tests keep their own thread going
+
+    // `folder` holds the record file; the program passes its executable's folder.
+    Form3(const Designer& designer, std::u16string folder, OnDestroy onDestroy = OnDestroy::EndProgram);
+    ~Form3() override;
+
+    bool Open();   // creates, loads the record file, centres and shows the window
+
+    RecordEditor& Editor() { return editor_; }
+    const win::LabelSet& Labels() const { return labels_; }
+    const EditorBoxes& Boxes() const { return boxes_; }
+    HWND Box(std::string_view control) const;   // nullptr for a control the program lacks
+    const DeviceMapping& Mapping() const { return map_; }
+    std::u16string RecordFilePath() const;
+
+    // EditorContext
+    std::u16string BoxText(std::string_view control) const override;
+    void StoreCurrentRecord() override { editor_.StoreCurrentRecord(); }
+    const RecordList& Records() const override { return editor_.Records(); }
+    HWND Window() const override { return hwnd(); }
+    std::u16string_view ProgramTitle() const override { return designer_.programTitle; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Event handlers of the design.
+    bool Form_Create();
+    void Form_Load();
+    bool Form_Unload();   // false when the list could not be saved
+    void Form_MouseMove();
+    void Image1_Click() { editor_.Previous(); }
+    void Image2_Click() { editor_.Next(); }
+    void Label9_Click();
+    void Label10_Click() { editor_.Create(); }
+    void Label11_Click() { editor_.Delete(); }
+    void Label12_Click() { editor_.Search(); }
+    void Label13_Click();
+    void Label14_Click();
+    void Label19_Click();
+    void Label10_MouseMove() { Highlight("Label10"); }
+    void Label11_MouseMove() { Highlight("Label11"); }
+    void Label12_MouseMove() { Highlight("Label12"); }
+    void Label13_MouseMove() { Highlight("Label13"); }
+    void Label14_MouseMove() { Highlight("Label14"); }
+    void Label19_MouseMove() { Highlight("Label19"); }
+
+    // Window messages.
+    void OnPaint();
+    LRESULT OnControlColour(HDC dc, HWND control);
+    bool OnSetCursor(HWND under, int hitArea);
+    void OnMouseMove(POINT pixel);
+    void OnLeftButtonDown(POINT pixel);
+    void OnLeftButtonUp(POINT pixel);
+    void OnActivate(bool active);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    void OnEndSession(bool ending);
+    void OnClose();
+    void ShowLoadMessages();
+
+    // Mouse targets: a label by index, or one of the two arrow images.
+    enum class Image { None, Previous, Next };
+    Image ImageAt(POINT pixel) const;
+    bool IsHot(POINT pixel) const;
+    void Dispatch_MouseMove(int label);
+    void Dispatch_Click(int label);
+    void Highlight(std::string_view label);
+
+    // EditorView
+    std::u16string BoxText(int field) const override { return boxes_.Text(field); }
+    void SetBoxText(int field, std::u16string_view text) override { boxes_.SetText(field, text); }
+    void EnableBoxes(bool enabled) override;
+    void ShowPosition(std::u16string_view line) override;
+    void Beep() override { MessageBeep(MB_OK); }
+    bool AskYesNo(std::u16string_view question) override;
+    void ShowMessage(std::u16string_view text) override;
+    void FocusBox(int field) override { boxes_.Focus(field); }
+    bool GetSearchStr(bool& firstRecord, std::u16string& text) override;
+
+    const Designer& designer_;
+    std::u16string folder_;
+    OnDestroy onDestroy_;
+    RecordEditor editor_;
+    HWND messageOwner_ = nullptr;
+    win::MessageBoxReporter reporter_;   // record file errors, over this window
+    win::FontCache fonts_;
+    win::LabelSet labels_;
+    EditorBoxes boxes_;
+    win::Brush boxBrush_;
+    DeviceMapping map_;
+    std::vector<std::u16string> loadMessages_;   // shown once the window is up
+    HWND focusBeforeDeactivation_ = nullptr;
+    Image pressedImage_ = Image::None;
+};
+
+}  // namespace papyrka

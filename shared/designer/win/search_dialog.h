@@ -1,0 +1,53 @@
+#pragma once
+// frmSearch: the small modal dialog that asks the editor for a search text. It exists only
+// while it is shown, so every search starts with an empty box.
+#include <windows.h>
+
+#include <string>
+
+#include "win32/fonts.h"
+#include "win32/labels.h"
+#include "win32/window.h"
+
+namespace papyrka {
+
+class FrmSearch final : public win::Window {
+public:
+    // True only when the user confirmed; then `firstRecord` is true and `text` holds what was
+    // typed. Closed any other way, both keep their values. The owner takes no input meanwhile.
+    static bool GetSearchStr(HWND owner, bool& firstRecord, std::u16string& text);
+
+    static constexpr int kFindWhatId = 10;    // txtFindWhat
+    static constexpr int kFindFirstId = 11;   // cmdFindFirst
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    FrmSearch() = default;
+    bool Open(HWND owner);
+    void RunModal(HWND owner);
+
+    bool Form_Load();
+    void cmdFindFirst_Click();
+    void Label19_Click() { done_ = true; }
+
+    void Place();
+    void OnPaint();
+    void OnDrawButton(const DRAWITEMSTRUCT& item);
+    bool OnSetCursor(HWND under, int hitArea);
+    void OnLeftButtonUp(POINT pixel);
+    bool OnKey(const MSG& message);   // Enter confirms, Esc closes
+
+    win::FontCache fonts_;
+    win::LabelSet labels_;
+    win::Brush boxBrush_{CreateSolidBrush(win::kDarkRed)};
+    DeviceMapping map_;
+    HWND findWhat_ = nullptr;
+    HWND findFirst_ = nullptr;
+    bool done_ = false;
+    bool confirmed_ = false;
+    std::u16string text_;
+};
+
+}  // namespace papyrka
