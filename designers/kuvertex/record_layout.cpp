@@ -7,14 +7,14 @@ const RecordLayout& KuvertexRecordLayout() {
     static const RecordLayout layout{
         "Kuvertex.DAT",
         {
-            {"txtName", u"Oslovenie :"},
-            {"txtCompany", u"PSČ a mesto :"},
-            {"txtPhone1", u"Priezvisko a meno :"},
-            {"txtPhone2", u"Odoslateľ :"},
-            {"txtFax", u"Adresa :"},
-            {"txtEmail", u"Priezvisko a meno :"},
-            {"txtAddress", u"Adresa :"},
-            {"txtMemo", u"PSČ a mesto :"},
+            "txtName",
+            "txtCompany",
+            "txtPhone1",
+            "txtPhone2",
+            "txtFax",
+            "txtEmail",
+            "txtAddress",
+            "txtMemo",
         },
     };
     return layout;

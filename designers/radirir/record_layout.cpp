@@ -8,15 +8,15 @@ const RecordLayout& RadirirRecordLayout() {
     static const RecordLayout layout{
         "Radirir.dat",
         {
-            {"txtName", u"Číslo radirir :"},
-            {"txtcompany", {}},
-            {"txtphone1", {}},
-            {"txtphone2", {}},
-            {"txtFax", {}},
-            {"txtemail", {}},
-            {"txtaddress", {}},
-            {"txtmemo", {}},
-            {"txtmemo1", {}},
+            "txtName",
+            "txtcompany",
+            "txtphone1",
+            "txtphone2",
+            "txtFax",
+            "txtemail",
+            "txtaddress",
+            "txtmemo",
+            "txtmemo1",
         },
     };
     return layout;

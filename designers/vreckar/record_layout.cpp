@@ -7,16 +7,16 @@ const RecordLayout& VreckarRecordLayout() {
     static const RecordLayout layout{
         "Vreckar.dat",
         {
-            {"txtName", u"Priezvisko a meno"},
-            {"txtCompany", {}},
-            {"txtPhone1", u"Identifikačné číslo CD"},
-            {"txtPhone2", {}},
-            {"txtFax", {}},
-            {"txtEmail", {}},
-            {"txtAddress", {}},
-            {"txtMemo", {}},
-            {"txt1", {}},
-            {"txt2", {}},
+            "txtName",
+            "txtCompany",
+            "txtPhone1",
+            "txtPhone2",
+            "txtFax",
+            "txtEmail",
+            "txtAddress",
+            "txtMemo",
+            "txt1",
+            "txt2",
         },
     };
     return layout;

@@ -7,16 +7,16 @@ const RecordLayout& ZozurazRecordLayout() {
     static const RecordLayout layout{
         "Zozuraz.dat",
         {
-            {"txtName", u"ID :"},
-            {"txtCompany", u"PSČ, Mesto"},
-            {"txtPhone1", u"Priezvisko a meno, Adresa, PSČ, Mesto"},
-            {"txtPhone2", u"VEC :"},
-            {"txtFax", u"Názov organizácie, Adresa"},
-            {"txtEmail", u"Text"},
-            {"txtAddress", {}},
-            {"txtMemo", {}},
-            {"txt1", {}},
-            {"txt2", {}},
+            "txtName",
+            "txtCompany",
+            "txtPhone1",
+            "txtPhone2",
+            "txtFax",
+            "txtEmail",
+            "txtAddress",
+            "txtMemo",
+            "txt1",
+            "txt2",
         },
     };
     return layout;

@@ -1,5 +1,7 @@
 #include "tray_icon.h"
 
+#include "win32/popup_menu.h"
+
 #include "launcher/tray_tip.h"
 
 namespace papyrka::launcher {
@@ -26,16 +28,8 @@ void RestoreTrayWindow() {
     ShowWindow(trayWindow, trayLastState && *trayLastState == 2 ? SW_SHOWMAXIMIZED : SW_RESTORE);
 }
 
-// Right button released over the icon. The menu's owner must be the foreground window, or a
-// click elsewhere would not close the menu; the empty message afterwards lets the menu go
-// away properly when it was closed by choosing an item.
-void PopUpTrayMenu() {
-    POINT at{};
-    if (!GetCursorPos(&at)) return;
-    SetForegroundWindow(trayWindow);
-    TrackPopupMenu(trayMenu, TPM_LEFTALIGN | TPM_LEFTBUTTON, at.x, at.y, 0, trayWindow, nullptr);
-    PostMessageW(trayWindow, WM_NULL, 0, 0);
-}
+// Right button released over the icon.
+void PopUpTrayMenu() { win::PopUpMenuAtCursor(trayMenu, trayWindow, trayWindow); }
 
 }  // namespace
 

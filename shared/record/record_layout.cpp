@@ -4,7 +4,7 @@ namespace papyrka {
 
 int RecordLayout::fieldIndex(std::string_view control) const {
     for (size_t i = 0; i < fields.size(); ++i)
-        if (fields[i].control == control) return static_cast<int>(i);
+        if (fields[i] == control) return static_cast<int>(i);
     return -1;
 }
 

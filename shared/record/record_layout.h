@@ -7,17 +7,12 @@
 
 namespace papyrka {
 
-struct FieldDef {
-    std::string_view control;     // editor text box bound to the field, e.g. "txtName"
-    std::u16string_view caption;  // label beside it in the editor; empty where there is none
-};
-
 struct RecordLayout {
-    std::string_view fileName;    // bare name, opened in the program's folder
-    std::vector<FieldDef> fields; // field 1 first
+    std::string_view fileName;              // bare name, opened in the program's folder
+    std::vector<std::string_view> fields;   // the control of field 1 first, e.g. "txtName"
 
     int fieldCount() const { return static_cast<int>(fields.size()); }
-    int fieldIndex(std::string_view control) const;  // 0-based, -1 when unknown
+    int fieldIndex(std::string_view control) const;  // 0-based, -1 when unknown; exact case
 
     // The file name as the file procedures take paths: folder + u"\\" + wideFileName().
     std::u16string wideFileName() const;

@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "designers/vevuvez/card_sheet.h"
-#include "designers/vevuvez/win/card_sheet_window.h"
-#include "designers/vevuvez/win/print_action.h"
-#include "designers/vevuvez/win/tests/fake_editor.h"
+#include "designer/win/piece_printer.h"
+#include "designers/vevuvez/vevuvez.h"
+#include "testing/win/fake_editor.h"
 #include "layout/win/layout_draw.h"
 #include "testing/win/page_bitmap.h"
 #include "testing/win/print_capture.h"
@@ -22,6 +21,13 @@
 
 namespace papyrka::vevuvez {
 namespace {
+
+PiecePrinter& SheetPrinter() {
+    static PiecePrinter printer(&CardSheet);
+    return printer;
+}
+
+const Layout* Sheet() { return &SheetPrinter().Window()->layout(); }
 
 double Now() {
     LARGE_INTEGER counter, frequency;
@@ -42,20 +48,20 @@ void Figure(const char* what, double value, const char* unit) {
 
 void DrawVector(HDC dc, const DeviceMapping& map) {
     win::FontCache fonts;
-    win::DrawLayout(dc, map, CardSheetWindow().layout(), fonts);
+    win::DrawLayout(dc, map, *Sheet(), fonts);
 }
 
 // The sheet as a screen shows it, 96 dpi, then stretched to the printer's resolution.
 void DrawScreenImage(HDC dc, const DeviceMapping& map) {
     const DeviceMapping screen{96, 96, 0, 0};
-    test::PageBitmap image(screen.W(kSheetWidth), screen.H(kSheetHeight));
+    test::PageBitmap image(screen.W(Sheet()->width()), screen.H(Sheet()->height()));
     DrawVector(image.dc(), screen);
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(info.bmiHeader), image.width(), -image.height(), 1, 32, BI_RGB};
     std::vector<std::uint32_t> pixels(static_cast<size_t>(image.width()) * static_cast<size_t>(image.height()));
     GetDIBits(image.dc(), static_cast<HBITMAP>(GetCurrentObject(image.dc(), OBJ_BITMAP)), 0,
               static_cast<UINT>(image.height()), pixels.data(), &info, DIB_RGB_COLORS);
-    StretchDIBits(dc, map.X(0), map.Y(0), map.W(kSheetWidth), map.H(kSheetHeight), 0, 0, image.width(),
+    StretchDIBits(dc, map.X(0), map.Y(0), map.W(Sheet()->width()), map.H(Sheet()->height()), 0, 0, image.width(),
                   image.height(), pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
@@ -79,11 +85,14 @@ int Run(const std::string& dir) {
         return 1;
     }
     // Click to spooler: the first click also makes the sheet's window and loads the driver.
+    test::FakeEditor editor(u"Vevuvez", {{"txtPhone1", u"Ján Mrkvička"}, {"txtFax", u"obchodný zástupca"},
+                                          {"txtCompany", u"Papierne Žilina, s.r.o."}, {"txtEmail", u"041 562 11 22"},
+                                          {"txtAddress", u"fax 041 562 11 23"}, {"txt2", u"Pobočka Košice"}});
+    PiecePrinter& printer = SheetPrinter();
     std::vector<double> clicks;
     for (int round = 0; round < 6; ++round) {
-        FakeEditor editor = FirstCard();
         const double start = Now();
-        Label13_Click(editor);
+        printer.FillAndPrint(VevuvezDesigner().print, editor);
         clicks.push_back(Now() - start);
     }
     std::wstring vectorPdf;

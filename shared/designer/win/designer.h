@@ -1,18 +1,17 @@
 #pragma once
-// What a designer program gives the shared skeleton: its record layout, its editor face and
-// its print action. The skeleton does everything else (record file, editor, search).
+// What a designer program gives the shared skeleton: its tables, and only where a button
+// does more than the tables can say, its own action. The skeleton does everything else.
 #include <windows.h>
 
 #include <string>
 #include <string_view>
 
-#include "designer/editor_face.h"
-#include "record/record_layout.h"
+#include "designer/designer_tables.h"
 #include "record/record_list.h"
 
 namespace papyrka {
 
-// What a program's print action (and a Label9 menu) may use of the running editor.
+// What a program's own action may use of the running editor.
 class EditorContext {
 public:
     virtual ~EditorContext() = default;
@@ -26,14 +25,11 @@ public:
 using EditorAction = void (*)(EditorContext& editor);
 
 struct Designer {
-    std::u16string_view programTitle;   // the program's name, e.g. u"Davavazo"
-    const RecordLayout& layout;
-    const EditorFace& face;
-    EditorAction print;                 // Label13
-    EditorAction menu = nullptr;        // Label9, where the program gives it an action
+    const DesignerTables& tables;
+    EditorAction ownPrint = nullptr;    // Label13 where the tables say ButtonAction::ProgramOwn
 };
 
 // The whole program: Form3 on the record file beside the executable; returns the exit code.
-int RunDesigner(const Designer& designer);
+int RunDesigner(const DesignerTables& tables, EditorAction ownPrint = nullptr);
 
 }  // namespace papyrka

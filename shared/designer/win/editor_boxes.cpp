@@ -1,7 +1,6 @@
 #include "editor_boxes.h"
 
 #include <algorithm>
-#include <numeric>
 
 #include "win32/dpi.h"
 #include "win32/text_box.h"
@@ -13,28 +12,25 @@ namespace {
 
 constexpr int kFirstBoxId = 100;
 
-TextBoxSpec SpecFor(const EditorFace& face, std::string_view control) {
-    for (const TextBoxSpec& spec : face.boxes)
-        if (spec.control == control) return spec;
-    TextBoxSpec hidden;
-    hidden.control = control;
-    hidden.visible = false;
-    return hidden;
-}
-
 }  // namespace
 
 bool EditorBoxes::Create(HWND parent, const EditorFace& face, const RecordLayout& layout) {
     const size_t fields = layout.fields.size();
-    specs_.clear();
-    for (const FieldDef& field : layout.fields) specs_.push_back(SpecFor(face, field.control));
-
-    // Sibling order is tab order, so the boxes are created in it: the face's tab order,
-    // and field order where the face gives none.
-    std::vector<size_t> order(fields);
-    std::iota(order.begin(), order.end(), size_t{0});
-    auto key = [&](size_t field) { return specs_[field].tabOrder > 0 ? specs_[field].tabOrder : static_cast<int>(field) + 1; };
-    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return key(a) < key(b); });
+    // Sibling order is tab order, so the boxes are created in the face's order; a field the
+    // face leaves out gets a box that is never shown, after the others.
+    specs_.assign(fields, HiddenBox({}));
+    std::vector<size_t> order;
+    for (const TextBoxSpec& spec : face.boxes) {
+        const int field = layout.fieldIndex(spec.control);
+        if (field < 0 || specs_[static_cast<size_t>(field)].control == spec.control) continue;
+        specs_[static_cast<size_t>(field)] = spec;
+        order.push_back(static_cast<size_t>(field));
+    }
+    for (size_t field = 0; field < fields; ++field) {
+        if (!specs_[field].control.empty()) continue;
+        specs_[field].control = layout.fields[field];
+        order.push_back(field);
+    }
 
     boxes_.assign(fields, nullptr);
     tabOrder_.clear();

@@ -26,7 +26,8 @@ TwipsRect FittedTitle(TwipsRect designed, int textWidthTwips) {
 void AddEditorLabels(win::LabelSet& labels, const EditorFace& face, bool label9Acts, int titleWidthTwips) {
     // Captions first: the set hit-tests the last added label first, and the buttons must win.
     for (const CaptionSpec& caption : face.captions)
-        labels.Add(Label("", caption.text, caption.rect, win::kYellow, caption.align));
+        labels.Add(Label("", caption.text, caption.rect, static_cast<COLORREF>(caption.colour), caption.align, false,
+                         caption.font));
 
     // The title keeps the form's plain default font and ends at its rectangle's right edge.
     labels.Add(Label(face.titleLabel, face.programName, FittedTitle(face.titleRect, titleWidthTwips), win::kWhite,

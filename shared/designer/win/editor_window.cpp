@@ -44,17 +44,17 @@ int TextWidthTwips(HWND window, HFONT font, std::u16string_view text, int dpiX) 
 }  // namespace
 
 Form3::Form3(const Designer& designer, std::u16string folder, OnDestroy onDestroy)
-    : designer_(designer), folder_(std::move(folder)), onDestroy_(onDestroy),
-      editor_(designer.layout.fieldCount(), *this), reporter_(&messageOwner_, designer.programTitle),
+    : designer_(designer), folder_(std::move(folder)), onDestroy_(onDestroy), printer_(designer.tables.layout),
+      editor_(designer.tables.record.fieldCount(), *this), reporter_(&messageOwner_, designer.tables.programTitle),
       boxBrush_(CreateSolidBrush(win::kDarkRed)) {}
 
 Form3::~Form3() { Destroy(); }
 
-std::u16string Form3::RecordFilePath() const { return folder_ + u"\\" + designer_.layout.wideFileName(); }
+std::u16string Form3::RecordFilePath() const { return folder_ + u"\\" + designer_.tables.record.wideFileName(); }
 
 bool Form3::Open() {
     const SIZE size = win::ClientSizeForTwips(nullptr, kFormTwips, kFormTwips);
-    const std::wstring title(win::Wide(designer_.programTitle), designer_.programTitle.size());
+    const std::wstring title(win::Wide(designer_.tables.programTitle), designer_.tables.programTitle.size());
     win::WindowSpec spec;
     spec.className = L"PapyrkaForm3";
     spec.title = title.c_str();
@@ -135,9 +135,9 @@ LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool Form3::Form_Create() {
     messageOwner_ = hwnd();
     map_ = win::ScreenMapping(hwnd());
-    const int titleWidth = TextWidthTwips(hwnd(), fonts_.Get(kTitleFont, map_.dpiY), designer_.face.programName, map_.dpiX);
-    AddEditorLabels(labels_, designer_.face, designer_.menu != nullptr, titleWidth);
-    return boxBrush_ && boxes_.Create(hwnd(), designer_.face, designer_.layout);
+    const int titleWidth = TextWidthTwips(hwnd(), fonts_.Get(kTitleFont, map_.dpiY), designer_.tables.face.programName, map_.dpiX);
+    AddEditorLabels(labels_, designer_.tables.face, designer_.tables.label9 != ButtonAction::None, titleWidth);
+    return boxBrush_ && boxes_.Create(hwnd(), designer_.tables.face, designer_.tables.record);
 }
 
 void Form3::Form_Load() {
@@ -179,12 +179,15 @@ void Form3::Form_MouseMove() {
 
 void Form3::Highlight(std::string_view label) { labels_.SetColour(hwnd(), map_, labels_.Find(label), win::kGreen); }
 
-void Form3::Label9_Click() {
-    if (designer_.menu) designer_.menu(*this);
-}
-
-void Form3::Label13_Click() {
-    if (designer_.print) designer_.print(*this);
+void Form3::RunButton(ButtonAction action) {
+    switch (action) {
+    case ButtonAction::None: break;
+    case ButtonAction::PrintLayout: printer_.FillAndPrint(designer_.tables.print, *this); break;
+    case ButtonAction::PrintChoiceMenu: choiceMenu_.PopUp(*this, printer_); break;
+    case ButtonAction::ProgramOwn:
+        if (designer_.ownPrint) designer_.ownPrint(*this);
+        break;
+    }
 }
 
 void Form3::Label14_Click() {
@@ -218,8 +221,8 @@ void Form3::Dispatch_Click(int label) {
 }
 
 Form3::Image Form3::ImageAt(POINT pixel) const {
-    if (Contains(win::PixelRect(map_, designer_.face.image1), pixel)) return Image::Previous;
-    if (Contains(win::PixelRect(map_, designer_.face.image2), pixel)) return Image::Next;
+    if (Contains(win::PixelRect(map_, designer_.tables.face.image1), pixel)) return Image::Previous;
+    if (Contains(win::PixelRect(map_, designer_.tables.face.image2), pixel)) return Image::Next;
     return Image::None;
 }
 
@@ -289,8 +292,8 @@ void Form3::OnPaint() {
     win::DrawRedGradient(dc, map_, TwipsRect{0, 0, kFormTwips, kFormTwips});
     for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(dc, map_, bar);
     win::DrawSuiteTitle(dc, map_, kFormTwips, fonts_);
-    win::DrawArrow(dc, map_, designer_.face.image1, true);
-    win::DrawArrow(dc, map_, designer_.face.image2, false);
+    win::DrawArrow(dc, map_, designer_.tables.face.image1, true);
+    win::DrawArrow(dc, map_, designer_.tables.face.image2, false);
     labels_.Paint(dc, map_, fonts_);
 }
 
@@ -303,12 +306,12 @@ LRESULT Form3::OnControlColour(HDC dc, HWND control) {
 }
 
 std::u16string Form3::BoxText(std::string_view control) const {
-    const int field = designer_.layout.fieldIndex(control);
+    const int field = designer_.tables.record.fieldIndex(control);
     return field >= 0 ? boxes_.Text(field) : std::u16string();
 }
 
 HWND Form3::Box(std::string_view control) const {
-    const int field = designer_.layout.fieldIndex(control);
+    const int field = designer_.tables.record.fieldIndex(control);
     return field >= 0 ? boxes_.box(field) : nullptr;
 }
 
@@ -323,10 +326,10 @@ void Form3::ShowPosition(std::u16string_view line) {
 }
 
 bool Form3::AskYesNo(std::u16string_view question) {
-    return win::AskYesNo(hwnd(), designer_.programTitle, question);
+    return win::AskYesNo(hwnd(), designer_.tables.programTitle, question);
 }
 
-void Form3::ShowMessage(std::u16string_view text) { win::ShowMessage(hwnd(), designer_.programTitle, text); }
+void Form3::ShowMessage(std::u16string_view text) { win::ShowMessage(hwnd(), designer_.tables.programTitle, text); }
 
 bool Form3::GetSearchStr(bool& firstRecord, std::u16string& text) {
     return FrmSearch::GetSearchStr(hwnd(), firstRecord, text);

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "designer.h"
+#include "piece_printer.h"
+#include "print_choice_menu.h"
 #include "record/editor.h"
 #include "editor_boxes.h"
 #include "win32/fonts.h"
@@ -39,7 +41,8 @@ public:
     void StoreCurrentRecord() override { editor_.StoreCurrentRecord(); }
     const RecordList& Records() const override { return editor_.Records(); }
     HWND Window() const override { return hwnd(); }
-    std::u16string_view ProgramTitle() const override { return designer_.programTitle; }
+    std::u16string_view ProgramTitle() const override { return designer_.tables.programTitle; }
+    PiecePrinter& Printer() { return printer_; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -52,11 +55,11 @@ private:
     void Form_MouseMove();
     void Image1_Click() { editor_.Previous(); }
     void Image2_Click() { editor_.Next(); }
-    void Label9_Click();
+    void Label9_Click() { RunButton(designer_.tables.label9); }
     void Label10_Click() { editor_.Create(); }
     void Label11_Click() { editor_.Delete(); }
     void Label12_Click() { editor_.Search(); }
-    void Label13_Click();
+    void Label13_Click() { RunButton(designer_.tables.label13); }
     void Label14_Click();
     void Label19_Click();
     void Label10_MouseMove() { Highlight("Label10"); }
@@ -86,6 +89,7 @@ private:
     void Dispatch_MouseMove(int label);
     void Dispatch_Click(int label);
     void Highlight(std::string_view label);
+    void RunButton(ButtonAction action);
 
     // EditorView
     std::u16string BoxText(int field) const override { return boxes_.Text(field); }
@@ -102,6 +106,8 @@ private:
     std::u16string folder_;
     OnDestroy onDestroy_;
     RecordEditor editor_;
+    PiecePrinter printer_;
+    PrintChoiceMenu choiceMenu_;
     HWND messageOwner_ = nullptr;
     win::MessageBoxReporter reporter_;   // record file errors, over this window
     win::FontCache fonts_;

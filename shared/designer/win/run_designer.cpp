@@ -26,12 +26,13 @@ std::u16string ExecutableFolder() {
 
 }  // namespace
 
-int RunDesigner(const Designer& designer) {
+int RunDesigner(const DesignerTables& tables, EditorAction ownPrint) {
+    const Designer designer{tables, ownPrint};
     win::EnableDpiAwareness();
     Form3 form(designer, ExecutableFolder());
     if (!form.Open()) {
         const DWORD error = GetLastError();
-        win::ShowMessage(nullptr, designer.programTitle,
+        win::ShowMessage(nullptr, tables.programTitle,
                          u"Okno programu sa nepodarilo otvoriť: " + win::DescribeError(error));
         return 1;
     }

@@ -5,15 +5,18 @@
 #include "testing/win/editor_driver.h"
 #include "win32/artwork.h"
 #include "base/cp1250.h"
-#include "designers/davavazo/win/davavazo_designer.h"
+#include "designers/davavazo/davavazo.h"
+#include "designers/davavazo/win/print_list.h"
 
 namespace papyrka::davavazo {
 namespace {
 
+const Designer kDavavazo{DavavazoDesigner(), &PrintContactList};
+
 class DavavazoWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        form = std::make_unique<Form3>(DavavazoDesigner(), folder.path(), Form3::OnDestroy::KeepRunning);
+        form = std::make_unique<Form3>(kDavavazo, folder.path(), Form3::OnDestroy::KeepRunning);
         ASSERT_TRUE(form->Open());
         test::PumpMessages();
     }

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "testing/win/editor_driver.h"
-#include "designers/davavazo/win/davavazo_designer.h"
+#include "designers/davavazo/davavazo.h"
+#include "designers/davavazo/win/print_list.h"
 #include "designers/davavazo/win/print_list.h"
 #include "base/cp1250.h"
 #include "testing/win/print_capture.h"
@@ -14,6 +15,8 @@
 
 namespace papyrka::davavazo {
 namespace {
+
+const Designer kDavavazo{DavavazoDesigner(), &PrintContactList};
 
 using Lines = std::vector<std::string>;
 
@@ -39,7 +42,7 @@ protected:
             file += "\"" + Utf8ToCp1250(name) + "\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"" + Utf8ToCp1250(name) +
                     "@example.sk\"\r\n\"\"\r\n\"\"\r\n";
         folder.Write(L"Davavazo.dat", file);
-        form = std::make_unique<Form3>(DavavazoDesigner(), folder.path(), Form3::OnDestroy::KeepRunning);
+        form = std::make_unique<Form3>(kDavavazo, folder.path(), Form3::OnDestroy::KeepRunning);
         ASSERT_TRUE(form->Open());
         test::PumpMessages();
     }

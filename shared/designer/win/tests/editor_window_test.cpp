@@ -20,23 +20,22 @@ using test::W;
 
 // A small program for the skeleton alone: three visible boxes (one multi-line, tab order
 // not the field order) and one field whose box is never shown.
-const RecordLayout kLayout{"Skuska.dat",
-                           {{"txtName", u"Meno :"}, {"txtMemo", u"Poznámky :"}, {"txtPhone1", u"Telefón :"}, {"txtHidden", u""}}};
+const RecordLayout kLayout{"Skuska.dat", {"txtName", "txtMemo", "txtPhone1", "txtHidden"}};
 
-EditorFace MakeFace() {
-    EditorFace face;
-    face.programName = u"Skúška";
-    face.boxes = {
-        {"txtName", {2040, 1800, 3015, 285}, kLabelFont, Align::Left, false, false, true, 1},
-        {"txtMemo", {2040, 2520, 3015, 525}, kLabelFont, Align::Left, true, true, true, 3},
-        {"txtPhone1", {2040, 2160, 3015, 285}, kLabelFont, Align::Left, false, false, true, 2},
-        {"txtHidden", {0, 0, 0, 0}, kLabelFont, Align::Left, false, false, false, 0},
-    };
-    face.captions = {{u"Meno :", {120, 1800, 1800, 255}}, {u"Telefón :", {120, 2160, 1800, 255}}};
-    return face;
-}
-const EditorFace kFace = MakeFace();
-const Designer kDesigner{u"Skúška", kLayout, kFace, nullptr};
+const EditorFace kFace{
+    u"Skúška",
+    "Label17",
+    TwipsRect{5160, 120, 735, 255},
+    {
+        Box("txtName", {2040, 1800, 3015, 285}),
+        Box("txtPhone1", {2040, 2160, 3015, 285}),
+        Box("txtMemo", {2040, 2520, 3015, 525}).Scrolled(),
+        HiddenBox("txtHidden"),
+    },
+    {Caption(u"Meno :", {120, 1800, 1800, 255}), Caption(u"Telefón :", {120, 2160, 1800, 255})},
+};
+const DesignerTables kTables{u"Skúška", kLayout, kFace, nullptr, {}, ButtonAction::None, ButtonAction::None};
+const Designer kDesigner{kTables};
 
 std::wstring Wide(const char* utf8) { return W(Cp1250ToUtf16(Utf8ToCp1250(utf8))); }
 
