@@ -123,16 +123,18 @@ TEST(RecordFile, AFailedSaveLeavesTheOldFileAndALaterSaveSucceeds) {
     EXPECT_NE(ReadBytes(folder / "Kuvertex.DAT"), old);
 }
 
-TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeTheFirstSave) {
+TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeItsStoresFirstSave) {
     ScratchFolder folder;
     RecordingReporter reporter;
     const std::string broken = "2,1\r\n\"only one\"\r\n";
     WriteBytes(folder / "Davavazo.dat", broken);
     WriteBytes(folder / "Davavazo.dat.bak", "an earlier backup");
+    WriteBytes(folder / "Vreckar.dat", "x,y\r\n");
 
-    RecordStore store(folder.File("Davavazo.dat"), RecordList(2));
+    RecordStore store(folder.File("Davavazo.dat"), RecordList(2)), other(folder.File("Vreckar.dat"), RecordList(2));
     store.Load(reporter);
-    ASSERT_EQ(reporter.messages.size(), 1u);
+    other.Load(reporter);
+    ASSERT_EQ(reporter.messages.size(), 2u);
     EXPECT_TRUE(Contains(reporter.messages[0], u"Davavazo.dat.bak1"));
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), broken);   // loading alone touches nothing
 
@@ -143,7 +145,8 @@ TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeTheFirstSave) {
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat.bak1"), broken);
     EXPECT_FALSE(std::filesystem::exists(folder / "Davavazo.dat.bak2"));   // one backup per failed load
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), "2,1\r\n\"only one\"\r\n\"fixed\"\r\n\"\"\r\n\"\"\r\n");
-    EXPECT_EQ(reporter.messages.size(), 1u);
+    ASSERT_TRUE(other.Save(reporter));   // the first store's saves took no backup state from this one
+    EXPECT_EQ(ReadBytes(folder / "Vreckar.dat.bak"), "x,y\r\n");
 }
 
 // Everything works except creating new files: a full disk for the backup.
