@@ -65,7 +65,7 @@ struct Fixture {
         list = MakeList();
         bytes = SerializeRecords(list);
         Silent silent;
-        if (!SaveRecords(source, list, silent)) std::abort();
+        if (!RecordStore(source, list).Save(silent)) std::abort();
     }
     ~Fixture() { std::filesystem::remove_all(folder); }
 };
@@ -112,11 +112,11 @@ void BaselineRead(benchmark::State& state) {
 void Load(benchmark::State& state) {
     Silent silent;
     for (auto _ : state) {
-        auto list = std::make_unique<RecordList>(kFields);
-        LoadRecords(Data().source, *list, silent);
+        auto store = std::make_unique<RecordStore>(Data().source, RecordList(kFields));
+        store->Load(silent);
         state.PauseTiming();
-        if (list->count() != RecordList::kMaxCount) std::abort();
-        list.reset();
+        if (store->Records().count() != RecordList::kMaxCount) std::abort();
+        store.reset();
         Tidy(state.range(0) != 0);
         state.ResumeTiming();
     }
@@ -165,11 +165,12 @@ void BaselineWriteFlushed(benchmark::State& state) {
 
 void Save(benchmark::State& state) {
     Silent silent;
+    RecordStore store(Data().target, Data().list);
     for (auto _ : state)
-        if (!SaveRecords(Data().target, Data().list, silent)) std::abort();
+        if (!store.Save(silent)) std::abort();
 }
 
-// SaveRecords' own steps with the flush left out.
+// Save's own steps with the flush left out.
 void SaveUnflushed(benchmark::State& state) {
     for (auto _ : state)
         if (SystemFileSystem().Replace(Data().target, SerializeRecords(Data().list), Durability::Unflushed))

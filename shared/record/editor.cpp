@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "base/cp1250.h"
-#include "record_file.h"
 #include "search.h"
 
 namespace papyrka {
@@ -36,61 +36,68 @@ std::u16string DeleteQuestion(std::u16string_view storedName) {
     return u"Naozaj si prajete vymazať tieto údaje ? " + std::u16string(storedName) + u"?";
 }
 
+// The window names the file on every call. What a store knows about a failed load belongs
+// to its own file, so another file means another store, which takes the list along.
+RecordStore& RecordEditor::StoreFor(const std::u16string& path) {
+    if (path != store_.Path()) store_ = RecordStore(path, std::move(store_.Records()));
+    return store_;
+}
+
 void RecordEditor::Load(const std::u16string& path, Reporter& reporter) {
-    LoadRecords(path, list_, reporter);
+    StoreFor(path).Load(reporter);
     ShowCurrentRecord();
 }
 
 bool RecordEditor::Save(const std::u16string& path, Reporter& reporter) {
     StoreCurrentRecord();
-    return SaveRecords(path, list_, reporter);
+    return StoreFor(path).Save(reporter);
 }
 
 void RecordEditor::StoreCurrentRecord() {
-    if (list_.count() < 1) return;
-    Record& record = list_.at(list_.current());
-    for (int field = 0; field < list_.fieldCount(); ++field)
+    if (Records().count() < 1) return;
+    Record& record = Records().at(Records().current());
+    for (int field = 0; field < Records().fieldCount(); ++field)
         record.set(static_cast<size_t>(field), Storable(view_.BoxText(field)));
 }
 
 void RecordEditor::ShowCurrentRecord() {
-    const bool showing = list_.count() >= 1;
+    const bool showing = Records().count() >= 1;
     EnableFields(showing);
-    for (int field = 0; field < list_.fieldCount(); ++field)
-        view_.SetBoxText(field, showing ? Cp1250ToUtf16(list_.at(list_.current())[static_cast<size_t>(field)])
+    for (int field = 0; field < Records().fieldCount(); ++field)
+        view_.SetBoxText(field, showing ? Cp1250ToUtf16(Records().at(Records().current())[static_cast<size_t>(field)])
                                         : std::u16string());
-    view_.ShowPosition(PositionLine(list_.current(), list_.count()));
+    view_.ShowPosition(PositionLine(Records().current(), Records().count()));
 }
 
 void RecordEditor::Create() {
     // A full list refuses like the other impossible actions, before anything is stored.
-    if (list_.count() >= RecordList::kMaxCount) return view_.Beep();
+    if (Records().count() >= RecordList::kMaxCount) return view_.Beep();
     StoreCurrentRecord();
-    list_.append();
-    list_.setCurrent(list_.count());
+    Records().append();
+    Records().setCurrent(Records().count());
     ShowCurrentRecord();
     view_.FocusBox(0);
 }
 
 void RecordEditor::Delete() {
-    if (list_.count() == 0) return view_.Beep();
+    if (Records().count() == 0) return view_.Beep();
     // The question names the record as stored: an unstored edit of the name is not what goes.
-    if (!view_.AskYesNo(DeleteQuestion(Cp1250ToUtf16(list_.at(list_.current())[0])))) return;
-    list_.remove(list_.current());
+    if (!view_.AskYesNo(DeleteQuestion(Cp1250ToUtf16(Records().at(Records().current())[0])))) return;
+    Records().remove(Records().current());
     ShowCurrentRecord();
 }
 
 void RecordEditor::Previous() {
-    if (list_.current() < 2) return view_.Beep();
+    if (Records().current() < 2) return view_.Beep();
     StoreCurrentRecord();
-    list_.setCurrent(list_.current() - 1);
+    Records().setCurrent(Records().current() - 1);
     ShowCurrentRecord();
 }
 
 void RecordEditor::Next() {
-    if (list_.current() >= list_.count()) return view_.Beep();
+    if (Records().current() >= Records().count()) return view_.Beep();
     StoreCurrentRecord();
-    list_.setCurrent(list_.current() + 1);
+    Records().setCurrent(Records().current() + 1);
     ShowCurrentRecord();
 }
 
@@ -101,12 +108,12 @@ void RecordEditor::Search() {
 }
 
 void RecordEditor::FindRecord(bool fromFirst) {
-    const int first = fromFirst ? 1 : list_.current() + 1;
+    const int first = fromFirst ? 1 : Records().current() + 1;
     StoreCurrentRecord();
-    const SearchMatch match = FindFirstMatch(list_, lastSearch_, first);
+    const SearchMatch match = FindFirstMatch(Records(), lastSearch_, first);
     if (!match) return view_.ShowMessage(NotFoundMessage(lastSearch_));
     view_.FocusBox(match.field);
-    list_.setCurrent(match.position);
+    Records().setCurrent(match.position);
     ShowCurrentRecord();
 }
 

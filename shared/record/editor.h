@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "record_file.h"
 #include "record_list.h"
 #include "base/reporter.h"
 
@@ -31,14 +32,14 @@ std::u16string DeleteQuestion(std::u16string_view storedName);
 
 class RecordEditor {
 public:
-    RecordEditor(int fieldCount, EditorView& view) : list_(fieldCount), view_(view) {}
+    RecordEditor(int fieldCount, EditorView& view) : store_({}, RecordList(fieldCount)), view_(view) {}
 
-    RecordList& Records() { return list_; }
-    const RecordList& Records() const { return list_; }
+    RecordList& Records() { return store_.Records(); }
+    const RecordList& Records() const { return store_.Records(); }
     const std::u16string& LastSearchText() const { return lastSearch_; }
 
-    void Load(const std::u16string& path, Reporter& reporter);   // LoadRecords, then show
-    bool Save(const std::u16string& path, Reporter& reporter);   // store, then SaveRecords
+    void Load(const std::u16string& path, Reporter& reporter);   // load the file, then show
+    bool Save(const std::u16string& path, Reporter& reporter);   // store, then save the file
 
     void StoreCurrentRecord();
     void ShowCurrentRecord();
@@ -52,7 +53,9 @@ public:
     void FindRecord(bool fromFirst);
 
 private:
-    RecordList list_;
+    RecordStore& StoreFor(const std::u16string& path);
+
+    RecordStore store_;
     EditorView& view_;
     std::u16string lastSearch_;
 };

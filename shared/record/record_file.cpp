@@ -1,7 +1,6 @@
 #include "record_file.h"
 
 #include <exception>
-#include <set>
 
 #include "record_format.h"
 
@@ -24,13 +23,6 @@ std::u16string FileNameOf(const std::u16string& path) {
 
 std::u16string BackupPath(const std::u16string& path, int index) {
     return path + u".bak" + (index == 0 ? std::u16string() : Number(index));
-}
-
-// Record files that failed to load in this run and have not been backed up yet. One program
-// has one list and one thread, so a plain set is enough.
-std::set<std::u16string>& FilesAwaitingBackup() {
-    static std::set<std::u16string> files;
-    return files;
 }
 
 std::u16string ParseDetail(const ParseResult& result, const RecordList& list) {
@@ -62,13 +54,6 @@ std::u16string BackupNotice(const std::u16string& path, FileSystem& files) {
            u" v tom istom priečinku.";
 }
 
-LoadResult Fail(const std::u16string& path, std::u16string message, Reporter& reporter, FileSystem& files) {
-    FilesAwaitingBackup().insert(path);
-    message += BackupNotice(path, files);
-    reporter.Message(message);
-    return {LoadResult::Status::Failed, message};
-}
-
 // Copies the file that failed to load to the first free backup name. An empty result means
 // it is safe to overwrite the file now.
 std::u16string BackUp(const std::u16string& path, FileSystem& files) {
@@ -84,19 +69,27 @@ std::u16string BackUp(const std::u16string& path, FileSystem& files) {
            FileNameOf(BackupPath(path, kBackupNames - 1)) + u" sú obsadené";
 }
 
-bool SaveOrReport(const std::u16string& path, const RecordList& list, Reporter& reporter, FileSystem& files) {
-    const std::u16string name = FileNameOf(path);
-    auto awaiting = FilesAwaitingBackup().find(path);
-    if (awaiting != FilesAwaitingBackup().end()) {
-        std::u16string failure = BackUp(path, files);
+}  // namespace
+
+LoadResult RecordStore::Fail(std::u16string message, Reporter& reporter) {
+    awaitingBackup_ = true;
+    message += BackupNotice(path_, *files_);
+    reporter.Message(message);
+    return {LoadResult::Status::Failed, message};
+}
+
+bool RecordStore::SaveOrReport(Reporter& reporter) {
+    const std::u16string name = FileNameOf(path_);
+    if (awaitingBackup_) {
+        std::u16string failure = BackUp(path_, *files_);
         if (!failure.empty()) {
             reporter.Message(u"Pôvodný súbor " + name + u" sa nepodarilo zálohovať: " + failure +
                              u". Zoznam sa preto neuložil, aby sa pôvodný súbor neprepísal.");
             return false;
         }
-        FilesAwaitingBackup().erase(awaiting);
+        awaitingBackup_ = false;
     }
-    FileError error = files.Replace(path, SerializeRecords(list), Durability::Flushed);
+    FileError error = files_->Replace(path_, SerializeRecords(list_), Durability::Flushed);
     if (error) {
         reporter.Message(u"Zoznam sa nepodarilo uložiť do súboru " + name + u": " + error.description +
                          u". Súbor na disku aj zoznam v programe zostali nezmenené, uloženie môžete zopakovať.");
@@ -105,52 +98,39 @@ bool SaveOrReport(const std::u16string& path, const RecordList& list, Reporter& 
     return true;
 }
 
-}  // namespace
-
-LoadResult LoadRecords(const std::u16string& path, RecordList& list, Reporter& reporter, FileSystem& files) {
-    const std::u16string name = FileNameOf(path);
+LoadResult RecordStore::Load(Reporter& reporter) {
+    const std::u16string name = FileNameOf(path_);
     try {
-        list.clear();
+        list_.clear();
         std::string bytes;
-        FileError error = files.ReadAll(path, bytes);
+        FileError error = files_->ReadAll(path_, bytes);
         if (error.kind == FileError::Kind::Missing) {
-            FilesAwaitingBackup().erase(path);
+            awaitingBackup_ = false;
             return {LoadResult::Status::Missing, {}};
         }
-        if (error)
-            return Fail(path, u"Súbor " + name + u" sa nepodarilo načítať: " + error.description + u".", reporter,
-                        files);
+        if (error) return Fail(u"Súbor " + name + u" sa nepodarilo načítať: " + error.description + u".", reporter);
 
-        ParseResult parsed = ParseRecords(bytes, list);
+        ParseResult parsed = ParseRecords(bytes, list_);
         if (!parsed.ok())
-            return Fail(path,
-                        u"Súbor " + name + u" je poškodený (riadok " + Number(parsed.line) + u"): " +
-                            ParseDetail(parsed, list),
-                        reporter, files);
-        FilesAwaitingBackup().erase(path);
+            return Fail(u"Súbor " + name + u" je poškodený (riadok " + Number(parsed.line) + u"): " +
+                            ParseDetail(parsed, list_),
+                        reporter);
+        awaitingBackup_ = false;
         return {LoadResult::Status::Loaded, {}};
     } catch (const std::exception&) {
         // In practice only memory runs out here (a huge file that is not a record file).
-        return Fail(path, u"Súbor " + name + u" sa nepodarilo načítať: nedostatok pamäte.", reporter, files);
+        return Fail(u"Súbor " + name + u" sa nepodarilo načítať: nedostatok pamäte.", reporter);
     }
 }
 
-bool SaveRecords(const std::u16string& path, const RecordList& list, Reporter& reporter, FileSystem& files) {
+bool RecordStore::Save(Reporter& reporter) {
     try {
-        return SaveOrReport(path, list, reporter, files);
+        return SaveOrReport(reporter);
     } catch (const std::exception&) {
-        reporter.Message(u"Zoznam sa nepodarilo uložiť do súboru " + FileNameOf(path) +
+        reporter.Message(u"Zoznam sa nepodarilo uložiť do súboru " + FileNameOf(path_) +
                          u": nedostatok pamäte. Súbor na disku aj zoznam v programe zostali nezmenené.");
         return false;
     }
-}
-
-LoadResult LoadRecords(const std::u16string& path, RecordList& list, Reporter& reporter) {
-    return LoadRecords(path, list, reporter, SystemFileSystem());
-}
-
-bool SaveRecords(const std::u16string& path, const RecordList& list, Reporter& reporter) {
-    return SaveRecords(path, list, reporter, SystemFileSystem());
 }
 
 }  // namespace papyrka

@@ -1,12 +1,13 @@
 #pragma once
 // The record file: header "count,current", then every field on its own quoted line,
-// Windows-1250, CR LF. LoadRecords and SaveRecords never throw; every failure goes
-// to the Reporter as one message and leaves the list as the rules say.
+// Windows-1250, CR LF. Load and Save never throw; every failure goes to the Reporter as
+// one message and leaves the list as the rules say.
 #include "file_io.h"
 #include "record_list.h"
 #include "base/reporter.h"
 
 #include <string>
+#include <utility>
 
 namespace papyrka {
 
@@ -15,17 +16,34 @@ struct LoadResult {
     std::u16string message;      // what was reported, empty when nothing was
 };
 
-// path: absolute path of the record file (the program's folder + its file name).
+// One record file and the list it holds in memory.
 //
-// A file that fails to load is kept: the first save after it first copies it to
+// A file that fails to load is kept: this store's first save after it first copies it to
 // "<name>.bak" (or .bak1, .bak2, ... when that exists already), and the load message says so.
 // A save writes a temporary file beside the record file and puts it in place in one step, so
 // the old file stays whole when anything fails.
-LoadResult LoadRecords(const std::u16string& path, RecordList& list, Reporter& reporter);
-bool SaveRecords(const std::u16string& path, const RecordList& list, Reporter& reporter);
+class RecordStore {
+public:
+    // path: absolute path of the record file (the program's folder + its file name).
+    // files: the system's, or one of the caller's choosing (tests, benchmark).
+    RecordStore(std::u16string path, RecordList list, FileSystem& files = SystemFileSystem())
+        : path_(std::move(path)), list_(std::move(list)), files_(&files) {}
 
-// The same on a file system of the caller's choosing (tests, benchmark).
-LoadResult LoadRecords(const std::u16string& path, RecordList& list, Reporter& reporter, FileSystem& files);
-bool SaveRecords(const std::u16string& path, const RecordList& list, Reporter& reporter, FileSystem& files);
+    const std::u16string& Path() const { return path_; }
+    RecordList& Records() { return list_; }
+    const RecordList& Records() const { return list_; }
+
+    LoadResult Load(Reporter& reporter);
+    bool Save(Reporter& reporter);
+
+private:
+    LoadResult Fail(std::u16string message, Reporter& reporter);
+    bool SaveOrReport(Reporter& reporter);
+
+    std::u16string path_;
+    RecordList list_;
+    FileSystem* files_;             // a pointer, so that a store can be replaced by another
+    bool awaitingBackup_ = false;   // the last load failed and the file is not backed up yet
+};
 
 }  // namespace papyrka

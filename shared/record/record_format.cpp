@@ -42,7 +42,7 @@ private:
         const size_t end = static_cast<size_t>(static_cast<const char*>(close) - bytes_.data());
         text = bytes_.substr(begin, end - begin);
         pos_ = end + 1;
-        if (pos_ + 1 < bytes_.size() && bytes_[pos_] == '\r' && bytes_[pos_ + 1] == '\n') {   // as SaveRecords writes
+        if (pos_ + 1 < bytes_.size() && bytes_[pos_] == '\r' && bytes_[pos_ + 1] == '\n') {   // as RecordStore::Save writes
             pos_ += 2;
             return Outcome::Item;
         }

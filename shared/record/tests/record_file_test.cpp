@@ -41,13 +41,13 @@ TEST(RecordFile, ListsReplaceTheOldFileAndLoadBackUnchanged) {
         ScratchFolder folder;
         RecordingReporter reporter;
         WriteBytes(folder / "Kryton.dat", "1,1\r\n\"old\"\r\n");
-        ASSERT_TRUE(SaveRecords(folder.File("Kryton.dat"), *list, reporter));
+        ASSERT_TRUE(RecordStore(folder.File("Kryton.dat"), *list).Save(reporter));
         if (list->empty()) {
             EXPECT_EQ(ReadBytes(folder / "Kryton.dat"), "0,0\r\n");
         }
-        RecordList loaded(list->fieldCount());
-        EXPECT_EQ(LoadRecords(folder.File("Kryton.dat"), loaded, reporter).status, LoadResult::Status::Loaded);
-        EXPECT_TRUE(loaded == *list);
+        RecordStore loaded(folder.File("Kryton.dat"), RecordList(list->fieldCount()));
+        EXPECT_EQ(loaded.Load(reporter).status, LoadResult::Status::Loaded);
+        EXPECT_TRUE(loaded.Records() == *list);
         EXPECT_TRUE(reporter.messages.empty());
         // Only the record file is left behind: no temporary file, no backup.
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 1);
@@ -63,9 +63,9 @@ TEST(RecordFile, AMissingFileIsSilentAndAnUnreadableOneSaysWhyWithAnEmptyList) {
     };
     for (const auto& c : cases) {
         RecordingReporter reporter;
-        RecordList list = SampleList();
-        EXPECT_EQ(LoadRecords(folder.File(c.name), list, reporter).status, c.status) << c.name;
-        EXPECT_TRUE(list.empty() && list.current() == 0) << c.name;
+        RecordStore store(folder.File(c.name), SampleList());
+        EXPECT_EQ(store.Load(reporter).status, c.status) << c.name;
+        EXPECT_TRUE(store.Records().empty() && store.Records().current() == 0) << c.name;
         ASSERT_EQ(reporter.messages.size(), c.message ? 1u : 0u) << c.name;
         EXPECT_TRUE(!c.message || Contains(reporter.messages[0], c.message));
     }
@@ -75,24 +75,24 @@ TEST(RecordFile, AShortFileKeepsWhatIsThereAndReportsOnce) {
     ScratchFolder folder;
     RecordingReporter reporter;
     WriteBytes(folder / "Vreckar.dat", "3,3\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");
-    RecordList list(2);
-    const LoadResult result = LoadRecords(folder.File("Vreckar.dat"), list, reporter);
+    RecordStore store(folder.File("Vreckar.dat"), RecordList(2));
+    const LoadResult result = store.Load(reporter);
     EXPECT_EQ(result.status, LoadResult::Status::Failed);
     ASSERT_EQ(reporter.messages, std::vector<std::u16string>{result.message});
     EXPECT_TRUE(Contains(result.message, u"Súbor Vreckar.dat je poškodený (riadok 5)"));
     EXPECT_TRUE(Contains(result.message, u"Vreckar.dat.bak"));
-    EXPECT_EQ(list.current(), 3);
+    EXPECT_EQ(store.Records().current(), 3);
     std::vector<Record> records;
-    for (int i = 1; i <= list.count(); ++i) records.push_back(list.at(i));
+    for (int i = 1; i <= store.Records().count(); ++i) records.push_back(store.Records().at(i));
     EXPECT_EQ(records, (std::vector<Record>{{"a", "b"}, {"c", ""}, {"", ""}}));
 }
 
 TEST(RecordFile, AFailedSaveLeavesTheOldFileAndALaterSaveSucceeds) {
     ScratchFolder folder;
     RecordingReporter reporter;
-    const RecordList list = SampleList();
+    RecordStore store(folder.File("Kuvertex.DAT"), SampleList());
     WriteBytes(folder / "folder", "");   // a regular file where the folder should be
-    EXPECT_FALSE(SaveRecords((folder / "folder" / "Zozuraz.dat").u16string(), list, reporter));
+    EXPECT_FALSE(RecordStore((folder / "folder" / "Zozuraz.dat").u16string(), SampleList()).Save(reporter));
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_TRUE(Contains(reporter.messages[0], u"Zoznam sa nepodarilo uložiť do súboru Zozuraz.dat: "));
 
@@ -105,13 +105,13 @@ TEST(RecordFile, AFailedSaveLeavesTheOldFileAndALaterSaveSucceeds) {
         HANDLE holder = CreateFileW((folder / "Kuvertex.DAT").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-        EXPECT_FALSE(SaveRecords(folder.File("Kuvertex.DAT"), list, reporter));
+        EXPECT_FALSE(store.Save(reporter));
         CloseHandle(holder);
 #else
         // Root writes anywhere, so block the temporary file's own name instead.
         const auto blocker = folder / ("Kuvertex.DAT." + std::to_string(getpid()) + ".tmp").c_str();
         std::filesystem::create_directory(blocker);
-        EXPECT_FALSE(SaveRecords(folder.File("Kuvertex.DAT"), list, reporter));
+        EXPECT_FALSE(store.Save(reporter));
         std::filesystem::remove(blocker);
 #endif
     }
@@ -119,33 +119,34 @@ TEST(RecordFile, AFailedSaveLeavesTheOldFileAndALaterSaveSucceeds) {
     ASSERT_EQ(reporter.messages.size(), 2u);
     EXPECT_TRUE(Contains(reporter.messages[1], u"Súbor na disku aj zoznam v programe zostali nezmenené"));
 
-    EXPECT_TRUE(SaveRecords(folder.File("Kuvertex.DAT"), list, reporter));   // the obstacle is gone
-    RecordList loaded(3);
-    LoadRecords(folder.File("Kuvertex.DAT"), loaded, reporter);
-    EXPECT_TRUE(loaded == list);
+    EXPECT_TRUE(store.Save(reporter));   // the obstacle is gone
+    EXPECT_NE(ReadBytes(folder / "Kuvertex.DAT"), old);
 }
 
-TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeTheFirstSave) {
+TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeItsStoresFirstSave) {
     ScratchFolder folder;
     RecordingReporter reporter;
     const std::string broken = "2,1\r\n\"only one\"\r\n";
     WriteBytes(folder / "Davavazo.dat", broken);
     WriteBytes(folder / "Davavazo.dat.bak", "an earlier backup");
+    WriteBytes(folder / "Vreckar.dat", "x,y\r\n");
 
-    RecordList list(2);
-    LoadRecords(folder.File("Davavazo.dat"), list, reporter);
-    ASSERT_EQ(reporter.messages.size(), 1u);
+    RecordStore store(folder.File("Davavazo.dat"), RecordList(2)), other(folder.File("Vreckar.dat"), RecordList(2));
+    store.Load(reporter);
+    other.Load(reporter);
+    ASSERT_EQ(reporter.messages.size(), 2u);
     EXPECT_TRUE(Contains(reporter.messages[0], u"Davavazo.dat.bak1"));
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), broken);   // loading alone touches nothing
 
-    list.at(1).set(1, "fixed");
-    ASSERT_TRUE(SaveRecords(folder.File("Davavazo.dat"), list, reporter));
-    ASSERT_TRUE(SaveRecords(folder.File("Davavazo.dat"), list, reporter));
+    store.Records().at(1).set(1, "fixed");
+    ASSERT_TRUE(store.Save(reporter));
+    ASSERT_TRUE(store.Save(reporter));
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat.bak"), "an earlier backup");
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat.bak1"), broken);
     EXPECT_FALSE(std::filesystem::exists(folder / "Davavazo.dat.bak2"));   // one backup per failed load
     EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), "2,1\r\n\"only one\"\r\n\"fixed\"\r\n\"\"\r\n\"\"\r\n");
-    EXPECT_EQ(reporter.messages.size(), 1u);
+    ASSERT_TRUE(other.Save(reporter));   // the first store's saves took no backup state from this one
+    EXPECT_EQ(ReadBytes(folder / "Vreckar.dat.bak"), "x,y\r\n");
 }
 
 // Everything works except creating new files: a full disk for the backup.
@@ -168,10 +169,9 @@ TEST(RecordFile, NoSaveWithoutTheBackup) {
     RecordingReporter reporter;
     NoNewFiles files;
     WriteBytes(folder / "Zozuraz.dat", "x,y\r\n");
-    RecordList list(10);
-    LoadRecords(folder.File("Zozuraz.dat"), list, reporter, files);
-    list.append();
-    EXPECT_FALSE(SaveRecords(folder.File("Zozuraz.dat"), list, reporter, files));
+    RecordStore store(folder.File("Zozuraz.dat"), RecordList(10), files);
+    store.Load(reporter);
+    EXPECT_FALSE(store.Save(reporter));
     EXPECT_EQ(files.replaces, 0);
     EXPECT_EQ(ReadBytes(folder / "Zozuraz.dat"), "x,y\r\n");
     ASSERT_EQ(reporter.messages.size(), 2u);
