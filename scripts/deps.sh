@@ -10,7 +10,7 @@ packages=(
   wine wine64 fonts-wine
   xvfb xauth x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
-  imagemagick util-linux
+  imagemagick util-linux xdotool
 )
 
 # One dpkg-query for all of them; a package it does not know prints nothing.

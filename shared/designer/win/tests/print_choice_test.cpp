@@ -6,6 +6,7 @@
 #include "designer/win/editor_window.h"
 #include "testing/win/designer_session.h"
 #include "testing/win/print_failure.h"
+#include "testing/win/printed_page.h"
 
 namespace papyrka {
 namespace {
@@ -53,6 +54,10 @@ TEST(PrintChoiceMenu, EachChoiceFillsItsLinesPrintsOnePageAndTheRestKeepTheirTex
     ASSERT_TRUE(session.menuSeen());
     ASSERT_FALSE(pdf.empty());
     EXPECT_EQ(test::PdfPageCount(pdf), 1);
+    const test::PrintedPage page(pdf);   // the piece's frame, its lines inside its rectangle
+    ASSERT_TRUE(page.ok());
+    EXPECT_EQ(page.LinesAcrossRow(3000, 0, 8000), (std::vector<int>{page.DotX(360), page.DotX(7560 - 15)}));
+    EXPECT_EQ(page.LinesAcrossColumn(4000, 0, 6000), (std::vector<int>{page.DotY(360), page.DotY(5640 - 15)}));
     for (int line = 1; line <= 8; ++line) EXPECT_EQ(session.Line("Label" + std::to_string(line)), u"");
     EXPECT_EQ(test::ForegroundAtLastMenu(), driver.window());
 
