@@ -5,6 +5,7 @@
 
 #include "designer/designer_tables.h"
 #include "designers/davavazo/davavazo.h"
+#include "designers/kuvertex/kuvertex.h"
 #include "designers/vevuvez/vevuvez.h"
 
 namespace papyrka {
@@ -18,6 +19,7 @@ struct Program {
 const Program kPrograms[] = {
     {"Davavazo", &davavazo::DavavazoDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
+    {"Kuvertex", &kuvertex::KuvertexDesigner},
 };
 
 TEST(DesignerTables, EveryProgramsTablesFitTogether) {
