@@ -67,15 +67,6 @@ constexpr TwipsPoint kLeftFlapBottom{225, 6735};
 constexpr TwipsPoint kRightFlapTop{10830, 2535};
 constexpr TwipsPoint kRightFlapBottom{10830, 6795};
 
-// The shared drawing centres a slanted line's pen on its end points, while a straight line
-// starts at its coordinate; moved by half a screen pixel (rounded down, so that the screen
-// pixels stay the same) a slanted edge runs through the middle of the corners it joins, and
-// on paper does not stand off them by half a line's thickness.
-constexpr int kHalfPixel = 7;
-constexpr LineArt Slanted(TwipsPoint from, TwipsPoint to) {
-    return LineArt{{from.x + kHalfPixel, from.y + kHalfPixel}, {to.x + kHalfPixel, to.y + kHalfPixel}};
-}
-
 constexpr LineArt kPattern[] = {
     // both panels: the sides run down both, the fold is the edge they share
     {kFrontTopLeft, kFrontTopRight},
@@ -85,16 +76,16 @@ constexpr LineArt kPattern[] = {
     {kFrontTopRight, {kPanelRight, kBackBottom}},
     // top flap
     {kTopFlapLeft, kTopFlapRight},
-    Slanted(kTopFlapLeft, kFrontTopLeft),
-    Slanted(kTopFlapRight, kFrontTopRight),
+    {kTopFlapLeft, kFrontTopLeft},
+    {kTopFlapRight, kFrontTopRight},
     // left side flap
     {kLeftFlapTop, kLeftFlapBottom},
-    Slanted(kLeftFlapTop, kFrontTopLeft),
-    Slanted(kLeftFlapBottom, kFrontBottomLeft),
+    {kLeftFlapTop, kFrontTopLeft},
+    {kLeftFlapBottom, kFrontBottomLeft},
     // right side flap
     {kRightFlapTop, kRightFlapBottom},
-    Slanted(kRightFlapTop, kFrontTopRight),
-    Slanted(kRightFlapBottom, kFrontBottomRight),
+    {kRightFlapTop, kFrontTopRight},
+    {kRightFlapBottom, kFrontBottomRight},
 };
 
 constexpr int kLineWidth = 3495;

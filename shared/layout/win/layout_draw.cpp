@@ -83,8 +83,11 @@ void ArtPainter::operator()(const LineArt& line) const {
     if (!pen) return;
     SaveDcGuard saved(dc_);
     SelectObject(dc_, pen.get());
-    MoveToEx(dc_, x1, y1, nullptr);
-    LineTo(dc_, x2, y2);
+    // A pen is centred on its path, while a straight line's pixels start at its coordinate:
+    // shifted by half the thickness, a slanted edge meets the corners of the straight ones.
+    const int shiftX = tx_ / 2, shiftY = ty_ / 2;
+    MoveToEx(dc_, x1 + shiftX, y1 + shiftY, nullptr);
+    LineTo(dc_, x2 + shiftX, y2 + shiftY);
 }
 
 void ArtPainter::operator()(const TextArt& text) const {
