@@ -6,6 +6,7 @@
 #include "designer/designer_tables.h"
 #include "designers/davavazo/davavazo.h"
 #include "designers/vevuvez/vevuvez.h"
+#include "designers/vreckar/vreckar.h"
 
 namespace papyrka {
 namespace {
@@ -18,6 +19,7 @@ struct Program {
 const Program kPrograms[] = {
     {"Davavazo", &davavazo::DavavazoDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
+    {"Vreckar", &vreckar::VreckarDesigner},
 };
 
 TEST(DesignerTables, EveryProgramsTablesFitTogether) {
