@@ -7,6 +7,7 @@
 #include "designers/davavazo/davavazo.h"
 #include "designers/kuvertex/kuvertex.h"
 #include "designers/vevuvez/vevuvez.h"
+#include "designers/vreckar/vreckar.h"
 
 namespace papyrka {
 namespace {
@@ -20,6 +21,7 @@ const Program kPrograms[] = {
     {"Davavazo", &davavazo::DavavazoDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
     {"Kuvertex", &kuvertex::KuvertexDesigner},
+    {"Vreckar", &vreckar::VreckarDesigner},
 };
 
 TEST(DesignerTables, EveryProgramsTablesFitTogether) {
