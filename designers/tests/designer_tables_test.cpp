@@ -5,6 +5,7 @@
 
 #include "designer/designer_tables.h"
 #include "designers/davavazo/davavazo.h"
+#include "designers/radirir/radirir.h"
 #include "designers/vevuvez/vevuvez.h"
 
 namespace papyrka {
@@ -17,6 +18,7 @@ struct Program {
 
 const Program kPrograms[] = {
     {"Davavazo", &davavazo::DavavazoDesigner},
+    {"Radirir", &radirir::RadirirDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
 };
 
