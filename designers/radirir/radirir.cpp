@@ -66,7 +66,7 @@ constexpr int kRule = 660;
 // for MS Sans Serif under Wine, and its colon wraps out of the box on a finer printer. A
 // Helvetica cut keeps it whole there; Windows, which lacks that face, gives its own Swiss
 // face of the same widths.
-constexpr FontSpec kNumberCaptionFont{u"Nimbus Sans", 8.25, true, false};
+constexpr FontSpec kNumberCaptionFont{u"DejaVu Sans Condensed", 8.25, true, false};
 
 struct FaceText {
     std::string_view box;
@@ -111,16 +111,19 @@ PrintPlan LabelPrintPlan() {
 
 Layout LabelFace() {
     const TwipsRect frame{kFrameLeft, kFrameTop, kFrameRight + kPixel - kFrameLeft, kFrameBottom + kPixel - kFrameTop};
-    const TwipsRect band{kFrameLeft + kPixel, kFrameTop + kPixel, kFrameRight - kFrameLeft - kPixel,
-                         kRule - kFrameTop - kPixel};
-    // The band's upper corners follow the inside of the frame's curve, and the frame is drawn
-    // over its edge, so no grey shows outside the rounded corners; its lower part is square
+    const TwipsRect inside{frame.left + kPixel, frame.top + kPixel, frame.width - 2 * kPixel, frame.height - 2 * kPixel};
+    const TwipsRect band{inside.left, inside.top, inside.width, kRule - inside.top};
+    const int insideRadius = kCornerRadius - kPixel;
+    // The rounded frame is a black area hollowed out one pixel in, not a pen's outline: a
+    // rounded outline lands half a pen outside its rectangle on Wine's PostScript printers,
+    // while areas land where they are told on every device. The band's upper corners follow
+    // the hollow's curve, so no grey reaches the frame's outside; its lower part is square
     // and meets the rule.
-    const int bandRadius = kCornerRadius - kPixel;
     std::vector<ArtItem> artwork{
-        FillArt{band, kLightGrey, bandRadius},
-        FillArt{{band.left, band.top + bandRadius, band.width, band.height - bandRadius}, kLightGrey},
-        FrameArt{frame, kCornerRadius},
+        FillArt{frame, kBlack, kCornerRadius},
+        FillArt{inside, kWhite, insideRadius},
+        FillArt{band, kLightGrey, insideRadius},
+        FillArt{{band.left, band.top + insideRadius, band.width, band.height - insideRadius}, kLightGrey},
         LineArt{{kFrameLeft, kRule}, {kFrameRight, kRule}},
     };
     std::vector<LayoutBox> boxes;
