@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace papyrka::radirir {
 
@@ -63,9 +64,10 @@ constexpr int kCornerRadius = 105;   // about 7 pixels
 constexpr int kRule = 660;
 
 // "Číslo radirir :" fills its box almost to the dot in the wide bold face that stands in
-// for MS Sans Serif under Wine, and its colon wraps out of the box on a finer printer. A
-// Helvetica cut keeps it whole there; Windows, which lacks that face, gives its own Swiss
-// face of the same widths.
+// for MS Sans Serif under Wine, and its colon wraps out of the box on a finer printer. The
+// condensed cut of that face keeps it whole with room to spare; Windows, which lacks it,
+// gives its own Swiss face (Arial), in which it fits as well. (The Helvetica clone of Linux
+// printing systems is no choice: a print in it crashed Wine.)
 constexpr FontSpec kNumberCaptionFont{u"DejaVu Sans Condensed", 8.25, true, false};
 
 struct FaceText {
