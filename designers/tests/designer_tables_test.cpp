@@ -6,6 +6,7 @@
 #include "designer/designer_tables.h"
 #include "designers/davavazo/davavazo.h"
 #include "designers/kuvertex/kuvertex.h"
+#include "designers/radirir/radirir.h"
 #include "designers/vevuvez/vevuvez.h"
 #include "designers/vreckar/vreckar.h"
 
@@ -19,6 +20,7 @@ struct Program {
 
 const Program kPrograms[] = {
     {"Davavazo", &davavazo::DavavazoDesigner},
+    {"Radirir", &radirir::RadirirDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
     {"Kuvertex", &kuvertex::KuvertexDesigner},
     {"Vreckar", &vreckar::VreckarDesigner},
