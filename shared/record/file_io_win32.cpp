@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/unique_handle.h"
 #include "file_io.h"
 
 namespace papyrka {
@@ -65,37 +66,23 @@ bool IsTransient(DWORD code) { return code == ERROR_ACCESS_DENIED || code == ERR
 constexpr int kAttempts = 10;
 constexpr DWORD kPauseMs = 15;
 
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() {
-        if (valid()) CloseHandle(handle_);
-    }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    bool Close() {
-        bool closed = CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE handle_;
+struct CloseFileHandle {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
+using File = UniqueHandle<HANDLE, CloseFileHandle>;   // empty where CreateFileW failed
 
-HANDLE OpenWithRetry(const std::u16string& path, DWORD access, DWORD share, DWORD disposition) {
+// An empty File leaves the reason in GetLastError.
+File OpenWithRetry(const std::u16string& path, DWORD access, DWORD share, DWORD disposition) {
     for (int attempt = 1;; ++attempt) {
         HANDLE handle = CreateFileW(Wide(path), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle != INVALID_HANDLE_VALUE || attempt == kAttempts || !IsTransient(GetLastError()))
-            return handle;
+        if (handle != INVALID_HANDLE_VALUE) return File(handle);
+        if (attempt == kAttempts || !IsTransient(GetLastError())) return File();
         Sleep(kPauseMs);
     }
 }
 
 // Writes, optionally flushes and closes; the first failing error code, or 0.
-DWORD FinishFile(Handle& file, std::string_view bytes, Durability durability) {
+DWORD FinishFile(File& file, std::string_view bytes, Durability durability) {
     while (!bytes.empty()) {
         DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 24));
         DWORD written = 0;
@@ -103,7 +90,7 @@ DWORD FinishFile(Handle& file, std::string_view bytes, Durability durability) {
         bytes.remove_prefix(written);
     }
     if (durability == Durability::Flushed && !FlushFileBuffers(file.get())) return GetLastError();
-    if (!file.Close()) return GetLastError();
+    if (!CloseHandle(file.release())) return GetLastError();
     return 0;
 }
 
@@ -115,9 +102,9 @@ public:
 
     FileError ReadAll(const std::u16string& path, std::string& bytes) override {
         bytes.clear();
-        Handle file(OpenWithRetry(Absolute(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  OPEN_EXISTING));
-        if (!file.valid()) return ErrorFrom(GetLastError());
+        File file = OpenWithRetry(Absolute(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  OPEN_EXISTING);
+        if (!file) return ErrorFrom(GetLastError());
         // Read straight into the result; one byte more than the size sees the end at once.
         LARGE_INTEGER size;
         const bool sized = GetFileSizeEx(file.get(), &size) && size.QuadPart > 0;
@@ -142,8 +129,8 @@ public:
 
     FileError CreateNew(const std::u16string& path, std::string_view bytes) override {
         const std::u16string target = Absolute(path);
-        Handle file(OpenWithRetry(target, GENERIC_WRITE, 0, CREATE_NEW));
-        if (!file.valid()) return ErrorFrom(GetLastError());
+        File file = OpenWithRetry(target, GENERIC_WRITE, 0, CREATE_NEW);
+        if (!file) return ErrorFrom(GetLastError());
         if (DWORD code = FinishFile(file, bytes, Durability::Flushed)) {
             // A half-written backup is worth nothing; the caller reports the first error.
             DeleteFileW(Wide(target));
@@ -159,8 +146,8 @@ public:
         const std::u16string temp = target + u'.' + std::u16string(pid.begin(), pid.end()) + u".tmp";
         DWORD code = 0;
         {
-            Handle file(OpenWithRetry(temp, GENERIC_WRITE, 0, CREATE_ALWAYS));
-            if (!file.valid()) {
+            File file = OpenWithRetry(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
+            if (!file) {
                 FileError error = ErrorFrom(GetLastError());
                 error.kind = FileError::Kind::Other;
                 return error;

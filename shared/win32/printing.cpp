@@ -1,25 +1,10 @@
 #include "printing.h"
 
 #include <string>
-#include <utility>
 
 #include "message_box.h"
 
 namespace papyrka::win {
-
-PrinterDc::PrinterDc(PrinterDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-
-PrinterDc& PrinterDc::operator=(PrinterDc&& other) noexcept {
-    if (this != &other) {
-        if (dc_) DeleteDC(dc_);
-        dc_ = std::exchange(other.dc_, nullptr);
-    }
-    return *this;
-}
-
-PrinterDc::~PrinterDc() {
-    if (dc_) DeleteDC(dc_);
-}
 
 PrinterDc PrinterDc::OpenDefault(std::u16string& error) {
     PrinterDc printer;
@@ -35,7 +20,7 @@ PrinterDc PrinterDc::OpenDefault(std::u16string& error) {
         return printer;
     }
     name.resize(wcslen(name.c_str()));
-    printer.dc_ = CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr);
+    printer.dc_.reset(CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr));
     if (!printer.dc_)
         error = u"Tlačiareň \u201E" + Utf16(name) + u"\u201C sa nepodarilo otvoriť: " + DescribeError(GetLastError());
     return printer;
@@ -43,15 +28,15 @@ PrinterDc PrinterDc::OpenDefault(std::u16string& error) {
 
 DeviceMapping PrinterDc::Mapping() const {
     // A printer DC's origin is already the printable area's top-left corner.
-    return DeviceMapping{GetDeviceCaps(dc_, LOGPIXELSX), GetDeviceCaps(dc_, LOGPIXELSY), 0, 0};
+    return DeviceMapping{GetDeviceCaps(get(), LOGPIXELSX), GetDeviceCaps(get(), LOGPIXELSY), 0, 0};
 }
 
 int PrinterDc::PrintableWidthTwips() const {
-    return MulDiv(GetDeviceCaps(dc_, HORZRES), kTwipsPerInch, GetDeviceCaps(dc_, LOGPIXELSX));
+    return MulDiv(GetDeviceCaps(get(), HORZRES), kTwipsPerInch, GetDeviceCaps(get(), LOGPIXELSX));
 }
 
 int PrinterDc::PrintableHeightTwips() const {
-    return MulDiv(GetDeviceCaps(dc_, VERTRES), kTwipsPerInch, GetDeviceCaps(dc_, LOGPIXELSY));
+    return MulDiv(GetDeviceCaps(get(), VERTRES), kTwipsPerInch, GetDeviceCaps(get(), LOGPIXELSY));
 }
 
 PrintJob::PrintJob(HDC dc, std::u16string_view documentName) : dc_(dc), name_(documentName) {}
