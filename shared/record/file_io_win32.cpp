@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/decimal.h"
 #include "base/unique_handle.h"
 #include "file_io.h"
 
@@ -142,8 +143,7 @@ public:
     FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
         const std::u16string target = Absolute(path);
         // One temporary name per process, so two running copies never write into each other's.
-        const std::string pid = std::to_string(GetCurrentProcessId());
-        const std::u16string temp = target + u'.' + std::u16string(pid.begin(), pid.end()) + u".tmp";
+        const std::u16string temp = target + u'.' + DecimalText(GetCurrentProcessId()) + u".tmp";
         DWORD code = 0;
         {
             File file = OpenWithRetry(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
