@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/decimal.h"
+#include "base/system_error.h"
 #include "base/unique_handle.h"
 #include "file_io.h"
 
@@ -24,25 +25,6 @@ std::u16string Absolute(const std::u16string& path) {
     return full;
 }
 
-std::u16string Describe(DWORD code) {
-    wchar_t* buffer = nullptr;
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::u16string text;
-    if (length != 0 && buffer) text.assign(reinterpret_cast<const char16_t*>(buffer), length);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' ' ||
-                             text.back() == u'.'))
-        text.pop_back();
-    const std::u16string number = [code] {
-        std::string digits = std::to_string(code);
-        return std::u16string(digits.begin(), digits.end());
-    }();
-    if (text.empty()) return u"Systémová chyba " + number;
-    return text + u" (chyba " + number + u")";
-}
-
 FileError ErrorFrom(DWORD code) {
     FileError error;
     switch (code) {
@@ -57,7 +39,7 @@ FileError ErrorFrom(DWORD code) {
         default:
             error.kind = FileError::Kind::Other;
     }
-    error.description = Describe(code);
+    error.description = SystemErrorText(code);
     return error;
 }
 

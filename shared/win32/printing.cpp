@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "message_box.h"
+#include "base/system_error.h"
+#include "wide.h"
 
 namespace papyrka::win {
 
@@ -16,13 +17,13 @@ PrinterDc PrinterDc::OpenDefault(std::u16string& error) {
     }
     std::wstring name(length, L'\0');
     if (!GetDefaultPrinterW(name.data(), &length)) {
-        error = u"Predvolenú tlačiareň sa nepodarilo zistiť: " + DescribeError(GetLastError());
+        error = u"Predvolenú tlačiareň sa nepodarilo zistiť: " + SystemErrorText(GetLastError()) + u".";
         return printer;
     }
     name.resize(wcslen(name.c_str()));
     printer.dc_.reset(CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr));
     if (!printer.dc_)
-        error = u"Tlačiareň \u201E" + Utf16(name) + u"\u201C sa nepodarilo otvoriť: " + DescribeError(GetLastError());
+        error = u"Tlačiareň \u201E" + Utf16(name) + u"\u201C sa nepodarilo otvoriť: " + SystemErrorText(GetLastError()) + u".";
     return printer;
 }
 
@@ -47,7 +48,7 @@ PrintJob::~PrintJob() {
 
 bool PrintJob::Fail(const char16_t* step) {
     const DWORD code = GetLastError();
-    error_ = u"Tlač sa nepodarila (" + std::u16string(step) + u"): " + DescribeError(code);
+    error_ = u"Tlač sa nepodarila (" + std::u16string(step) + u"): " + SystemErrorText(code) + u".";
     if (started_) {
         AbortDoc(dc_);
         started_ = false;

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "base/system_error.h"
 #include "designer.h"
 #include "win32/dpi.h"
 #include "editor_window.h"
@@ -32,7 +33,7 @@ int RunDesigner(const Designer& designer) {
     if (!form.Open()) {
         const DWORD error = GetLastError();
         win::ShowMessage(nullptr, designer.programTitle,
-                         u"Okno programu sa nepodarilo otvoriť: " + win::DescribeError(error));
+                         u"Okno programu sa nepodarilo otvoriť: " + SystemErrorText(error) + u".");
         return 1;
     }
     return win::RunMessageLoop();
