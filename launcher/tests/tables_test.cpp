@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "base/windows_path.h"
 #include "launcher/designer_url.h"
 #include "launcher/launcher_artwork.h"
 #include "launcher/tray_menu.h"
