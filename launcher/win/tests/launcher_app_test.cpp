@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/suite.h"
 #include "win32/artwork.h"
 #include "launcher/win/form1.h"
 #include "win32/gdi.h"
@@ -19,6 +20,7 @@
 #include "launcher/win/tray_icon.h"
 #include "launcher/tray_menu.h"
 #include "launcher/win/tray_menu_win.h"
+#include "win32/wide.h"
 
 namespace papyrka::launcher {
 namespace {
@@ -264,7 +266,7 @@ protected:
 TEST_F(LauncherTest, StartsWithTheIconAndItsTipAHiddenTrayWindowAndTheLauncherWindowCentred) {
     EXPECT_TRUE(TrayIconExists(tray_));
     EXPECT_EQ(TrayIconData.uFlags, static_cast<UINT>(NIF_TIP)) << "the tip is set on its own";
-    EXPECT_STREQ(TrayIconData.szTip, L"Papyrka 1.00");
+    EXPECT_EQ(win::Utf16(std::wstring(TrayIconData.szTip)), kSuiteTitle);
     EXPECT_NE(TrayIconData.hIcon, nullptr);
     EXPECT_EQ(TrayIconData.hIcon, reinterpret_cast<HICON>(SendMessageW(tray_, WM_GETICON, ICON_SMALL, 0)));
     EXPECT_FALSE(IsWindowVisible(tray_));
