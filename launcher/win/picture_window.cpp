@@ -47,7 +47,7 @@ void PictureWindow::AddLabel(const WindowLabel& row) {
     spec.name = row.name;
     spec.caption = std::u16string(row.caption);
     spec.rect = row.box;
-    spec.colour = static_cast<COLORREF>(row.colour);
+    spec.colour = row.colour;
     spec.align = row.clickable() ? Align::Centre : Align::Left;
     spec.clickable = row.clickable();
     spec.font = kLauncherLabelFont;
@@ -55,7 +55,7 @@ void PictureWindow::AddLabel(const WindowLabel& row) {
 }
 
 void PictureWindow::SetLabelColour(int index, std::uint32_t colour) {
-    labels_.SetColour(hwnd(), Mapping(), index, static_cast<COLORREF>(colour));
+    labels_.SetColour(hwnd(), Mapping(), index, colour);
 }
 
 LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -32,7 +32,7 @@ protected:
     void AddLabels(const WindowLabel (&table)[N]) {
         for (const WindowLabel& row : table) AddLabel(row);
     }
-    void SetLabelColour(int index, std::uint32_t colour);
+    void SetLabelColour(int index, Colour colour);
 
     virtual void DrawBackground(HDC dc, const DeviceMapping& map, win::FontCache& fonts) = 0;
     virtual bool IsOverPicture(POINT) const { return false; }   // an image control, not background

@@ -19,11 +19,11 @@ void AddEditorLabels(win::LabelSet& labels, const EditorFace& face, bool label9A
 // Labels that turn green under the mouse and get these colours back over the background.
 struct HoverLabel {
     std::string_view name;
-    COLORREF restingColour;
+    Colour restingColour;
 };
 inline constexpr HoverLabel kHoverLabels[] = {
-    {"Label10", win::kPink}, {"Label11", win::kPink}, {"Label12", win::kPink},
-    {"Label13", win::kPink}, {"Label14", win::kPink}, {"Label19", win::kYellow},
+    {"Label10", kPink}, {"Label11", kPink}, {"Label12", kPink},
+    {"Label13", kPink}, {"Label14", kPink}, {"Label19", kYellow},
 };
 
 }  // namespace papyrka

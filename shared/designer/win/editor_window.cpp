@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "win32/artwork.h"
+#include "win32/colour_ref.h"
 #include "win32/dpi.h"
 #include "editor_labels.h"
 #include "search_dialog.h"
@@ -46,7 +47,7 @@ int TextWidthTwips(HWND window, HFONT font, std::u16string_view text, int dpiX) 
 Form3::Form3(const Designer& designer, std::u16string folder, OnDestroy onDestroy)
     : designer_(designer), folder_(std::move(folder)), onDestroy_(onDestroy),
       editor_(designer.layout.fieldCount(), *this), reporter_(&messageOwner_, designer.programTitle),
-      boxBrush_(CreateSolidBrush(win::kDarkRed)) {}
+      boxBrush_(CreateSolidBrush(win::ColourRef(kDarkRed))) {}
 
 Form3::~Form3() { Destroy(); }
 
@@ -177,7 +178,7 @@ void Form3::Form_MouseMove() {
         labels_.SetColour(hwnd(), map_, labels_.Find(label.name), label.restingColour);
 }
 
-void Form3::Highlight(std::string_view label) { labels_.SetColour(hwnd(), map_, labels_.Find(label), win::kGreen); }
+void Form3::Highlight(std::string_view label) { labels_.SetColour(hwnd(), map_, labels_.Find(label), kGreen); }
 
 void Form3::Label9_Click() {
     if (designer_.menu) designer_.menu(*this);
@@ -297,8 +298,8 @@ void Form3::OnPaint() {
 LRESULT Form3::OnControlColour(HDC dc, HWND control) {
     if (boxes_.FieldOf(control) < 0) return DefaultHandling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                                             reinterpret_cast<LPARAM>(control));
-    SetTextColor(dc, win::kWhite);
-    SetBkColor(dc, win::kDarkRed);
+    SetTextColor(dc, win::ColourRef(kWhite));
+    SetBkColor(dc, win::ColourRef(kDarkRed));
     return reinterpret_cast<LRESULT>(boxBrush_.get());
 }
 

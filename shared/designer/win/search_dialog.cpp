@@ -50,8 +50,8 @@ bool FrmSearch::Open(HWND owner) {
 bool FrmSearch::Form_Load() {
     map_ = win::ScreenMapping(hwnd());
     // "Zadaj text :" is sized to its text: on one line it ends well before txtFindWhat.
-    win::LabelSpec label1{"Label1", u"Zadaj text :", {1680, 840, 1020, 255}, win::kYellow};
-    win::LabelSpec label19{"Label19", u"Koniec", {240, 1320, 5535, 255}, win::kYellow, Align::Centre, true};
+    win::LabelSpec label1{"Label1", u"Zadaj text :", {1680, 840, 1020, 255}, kYellow};
+    win::LabelSpec label19{"Label19", u"Koniec", {240, 1320, 5535, 255}, kYellow, Align::Centre, true};
     label1.singleLine = label19.singleLine = true;
     labels_.Add(std::move(label1));
     labels_.Add(std::move(label19));
@@ -94,8 +94,8 @@ LRESULT FrmSearch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1;
     case WM_CTLCOLOREDIT:
-        SetTextColor(reinterpret_cast<HDC>(wParam), win::kWhite);
-        SetBkColor(reinterpret_cast<HDC>(wParam), win::kDarkRed);
+        SetTextColor(reinterpret_cast<HDC>(wParam), win::ColourRef(kWhite));
+        SetBkColor(reinterpret_cast<HDC>(wParam), win::ColourRef(kDarkRed));
         return reinterpret_cast<LRESULT>(boxBrush_.get());
     case WM_DRAWITEM:
         OnDrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "win32/colour_ref.h"
 #include "win32/fonts.h"
 #include "win32/labels.h"
 #include "win32/window.h"
@@ -41,7 +42,7 @@ private:
 
     win::FontCache fonts_;
     win::LabelSet labels_;
-    win::Brush boxBrush_{CreateSolidBrush(win::kDarkRed)};
+    win::Brush boxBrush_{CreateSolidBrush(win::ColourRef(kDarkRed))};
     DeviceMapping map_;
     HWND findWhat_ = nullptr;
     HWND findFirst_ = nullptr;
