@@ -28,6 +28,8 @@ struct LabelSpec {
     // One line that is never cut off: where the system substitutes a wider face for the
     // design's font, the whole caption still shows, running a little past its rectangle.
     bool singleLine = false;
+    // Takes clicks under the arrow cursor instead of the hand, where the design has it so.
+    bool handCursor = true;
 };
 
 class LabelSet {

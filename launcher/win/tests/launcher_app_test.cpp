@@ -208,10 +208,10 @@ bool Started(std::u16string_view exe) {
 }
 
 POINT Centre(const PictureWindow& form, std::string_view label) {
-    const RECT r = form.labels().PixelRect(form.Mapping(), form.labels().Find(label));
+    const RECT r = form.Labels().PixelRect(form.Mapping(), form.Labels().Find(label));
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
-COLORREF Colour(const PictureWindow& form, std::string_view label) { return form.labels()[form.labels().Find(label)].colour; }
+COLORREF Colour(const PictureWindow& form, std::string_view label) { return form.Labels()[form.Labels().Find(label)].colour; }
 void MoveMouse(const PictureWindow& form, POINT at) { SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }
 void Click(const PictureWindow& form, std::string_view label) {
     const POINT at = Centre(form, label);
