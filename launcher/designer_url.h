@@ -6,10 +6,6 @@
 
 namespace papyrka::launcher {
 
-// The folder of an executable's full path, as Windows writes folders: no trailing
-// backslash, except a drive root, which keeps its own ("C:\").
-std::u16string FolderOfPath(std::u16string_view executablePath);
-
 // "file://" + folder + fileName, where fileName starts with a backslash ("\Vevuvez.exe").
 // A folder given with trailing backslashes loses them first, except a drive root's own, so
 // a launcher in C:\ yields file://C:\\Vevuvez.exe, which the shell accepts as it stands.

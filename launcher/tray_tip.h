@@ -7,7 +7,6 @@
 namespace papyrka::launcher {
 
 inline constexpr std::size_t kTipLength = 64;
-inline constexpr std::u16string_view kTrayTip = u"Papyrka 1.00";
 
 // The text is cut at 63 characters so that the NUL always fits: a 64-character field with no
 // NUL would leave the system to guess where the tip ends. A surrogate pair is never split.

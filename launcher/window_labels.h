@@ -2,20 +2,13 @@
 // The labels of the launcher window (Form2) and the about window (Form3), as rows of their
 // tables: caption, box in twips, resting colour, whether it acts as a button, and what a
 // click does.
-#include <cstdint>
 #include <string_view>
 
+#include "base/colour.h"
 #include "base/font_spec.h"
 #include "base/twips.h"
 
 namespace papyrka::launcher {
-
-// Colours as Windows stores them, 0x00BBGGRR.
-inline constexpr std::uint32_t kPink = 0x00FFC0FF;
-inline constexpr std::uint32_t kYellow = 0x0000FFFF;
-inline constexpr std::uint32_t kGreen = 0x0000FF00;
-inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
-inline constexpr std::uint32_t kLightBlue = 0x00FF8080;
 
 enum class LabelAction { None, StartDesigner, CloseWindow };
 
@@ -23,7 +16,7 @@ struct WindowLabel {
     std::string_view name;
     std::u16string_view caption;
     TwipsRect box;
-    std::uint32_t colour;
+    Colour colour;
     LabelAction action = LabelAction::None;
     std::u16string_view designerFile;   // for StartDesigner
 

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <string>
 
+#include "base/suite.h"
+#include "base/windows_path.h"
 #include "launcher/designer_url.h"
 #include "launcher/launcher_artwork.h"
 #include "launcher/tray_menu.h"
@@ -82,7 +84,7 @@ TEST(TrayTipField, IsTheTextCutToFitOneNulThenBlanks) {
     const struct {
         std::u16string text, kept;
     } table[] = {
-        {u"Papyrka 1.00", u"Papyrka 1.00"}, {u"", u""}, {x63, x63}, {x63 + u"x", x63}, {x63 + x63, x63},
+        {std::u16string(kSuiteTitle), std::u16string(kSuiteTitle)}, {u"", u""}, {x63, x63}, {x63 + u"x", x63}, {x63 + x63, x63},
         {x62 + pair, x62}, {x61 + pair, x61 + pair},
     };
     for (const auto& row : table) {

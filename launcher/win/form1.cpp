@@ -2,7 +2,7 @@
 
 #include "launch_designer.h"
 #include "tray_icon.h"
-#include "launcher/tray_tip.h"
+#include "base/suite.h"
 
 namespace papyrka::launcher {
 
@@ -59,7 +59,7 @@ void Form1::Form_Load() {
     LastState = state == 1 ? 0 : state;
     // A failed icon is not reported: the launcher window still opens and works.
     TrayIconAdd(hwnd(), mnuTray_.get(), LastState);
-    TrayTipSet(kTrayTip);
+    TrayTipSet(kSuiteTitle);
     ShowLauncherWindow();
 }
 

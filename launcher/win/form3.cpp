@@ -7,17 +7,16 @@ namespace papyrka::launcher {
 
 Form3::Form3() : PictureWindow(L"PapyrkaAbout", L"O programe") {
     AddLabels(kAboutLabels);
-    koniec_ = labels().Find("Label19");
+    koniec_ = Labels().Find("Label19");
 }
 
 void Form3::DrawBackground(HDC dc, const DeviceMapping& map, win::FontCache& fonts) {
     DrawAboutBackground(dc, map, fonts);
 }
 
-bool Form3::IsOverPicture(POINT at) const {
-    const DeviceMapping map = Mapping();
-    const RECT picture = win::PixelRect(map, kAboutPicture);
-    return PtInRect(&picture, at) != FALSE;
+int Form3::ImageAt(POINT at) const {
+    const RECT picture = win::PixelRect(Mapping(), kAboutPicture);
+    return PtInRect(&picture, at) ? 0 : -1;
 }
 
 void Form3::Label_Click(int index) {

@@ -11,7 +11,7 @@ public:
 
 protected:
     void DrawBackground(HDC dc, const DeviceMapping& map, win::FontCache& fonts) override;
-    bool IsOverPicture(POINT at) const override;   // Image1
+    int ImageAt(POINT at) const override;   // 0: Image1, the picture, which does nothing
     void Label_Click(int index) override;
     void Label_MouseMove(int index) override;
     void Form_MouseMove() override;

@@ -3,9 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <vector>
-
 #include "launcher/designer_url.h"
+#include "win32/program_folder.h"
 #include "win32/wide.h"
 
 namespace papyrka::launcher {
@@ -21,15 +20,7 @@ std::u16string& FolderOverride() {
 
 std::u16string LauncherFolder() {
     if (!FolderOverride().empty()) return FolderOverride();
-    // Long paths do not fit MAX_PATH: grow until the whole path fits.
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return std::u16string();
-        if (length < buffer.size()) return FolderOfPath(win::Utf16(buffer.data(), length));
-        if (buffer.size() >= 32768) return std::u16string();
-        buffer.resize(buffer.size() * 2);
-    }
+    return win::ProgramFolder();
 }
 
 void SetLaunchFolderForTests(std::u16string folder) { FolderOverride() = std::move(folder); }

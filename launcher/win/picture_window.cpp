@@ -1,22 +1,11 @@
 #include "picture_window.h"
 
-#include <windowsx.h>
-
-#include "win32/artwork.h"
 #include "win32/dpi.h"
 
 namespace papyrka::launcher {
 
-namespace {
-
-POINT PointFrom(LPARAM lParam) { return POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
-
-}  // namespace
-
 PictureWindow::PictureWindow(const wchar_t* className, const wchar_t* title)
     : className_(className), title_(title) {}
-
-DeviceMapping PictureWindow::Mapping() const { return win::ScreenMapping(hwnd()); }
 
 bool PictureWindow::Open() {
     if (hwnd()) {
@@ -42,100 +31,31 @@ void PictureWindow::BringForward() {
     SetForegroundWindow(hwnd());
 }
 
-void PictureWindow::AddLabel(const WindowLabel& row) {
+win::LabelSpec PictureWindow::SpecOf(const WindowLabel& row) {
     win::LabelSpec spec;
     spec.name = row.name;
     spec.caption = std::u16string(row.caption);
     spec.rect = row.box;
-    spec.colour = static_cast<COLORREF>(row.colour);
+    spec.colour = row.colour;
     spec.align = row.clickable() ? Align::Centre : Align::Left;
     spec.clickable = row.clickable();
     spec.font = kLauncherLabelFont;
-    labels_.Add(std::move(spec));
-}
-
-void PictureWindow::SetLabelColour(int index, std::uint32_t colour) {
-    labels_.SetColour(hwnd(), Mapping(), index, static_cast<COLORREF>(colour));
+    return spec;
 }
 
 LRESULT PictureWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-        Form_Paint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;   // the paint covers every pixel
-    case WM_MOUSEMOVE:
-        Form_MouseMoveAt(PointFrom(lParam));
-        return 0;
-    case WM_LBUTTONDOWN:
-        Form_MouseDown(PointFrom(lParam));
-        return 0;
-    case WM_LBUTTONUP:
-        Form_MouseUp(PointFrom(lParam));
-        return 0;
-    case WM_CAPTURECHANGED:
-        labels_.Release(-1);   // a press that lost the mouse is no click
-        return 0;
-    case WM_SETCURSOR:
-        if (LOWORD(lParam) == HTCLIENT && Form_SetCursor()) return TRUE;
-        break;
-    case WM_DPICHANGED:
-        Form_DpiChanged(*reinterpret_cast<const RECT*>(lParam));
-        return 0;
     case WM_CLOSE:
         Form_Close();
         return 0;
     default:
         break;
     }
-    return DefaultHandling(message, wParam, lParam);
-}
-
-// Over a clickable label, that label's handler; over a caption or a picture, nothing; over
-// the bare background, the window's own handler.
-void PictureWindow::Form_MouseMoveAt(POINT at) {
-    const int index = labels_.HitTest(at, Mapping());
-    if (index >= 0) {
-        if (labels_[index].clickable) Label_MouseMove(index);
-        return;
-    }
-    if (IsOverPicture(at)) return;
-    Form_MouseMove();
-}
-
-void PictureWindow::Form_MouseDown(POINT at) {
-    const int index = labels_.HitTest(at, Mapping());
-    if (index < 0 || !labels_[index].clickable) return;
-    SetCapture(hwnd());   // so that a release outside the window still ends the press
-    labels_.Press(index);
-}
-
-void PictureWindow::Form_MouseUp(POINT at) {
-    const int clicked = labels_.Release(labels_.HitTest(at, Mapping()));
-    if (GetCapture() == hwnd()) ReleaseCapture();
-    if (clicked >= 0) Label_Click(clicked);
-}
-
-bool PictureWindow::Form_SetCursor() {
-    POINT at{};
-    if (!GetCursorPos(&at) || !ScreenToClient(hwnd(), &at)) return false;
-    const int index = labels_.HitTest(at, Mapping());
-    if (index < 0 || !labels_[index].clickable) return false;
-    SetCursor(win::HandCursor());
-    return true;
-}
-
-void PictureWindow::Form_DpiChanged(const RECT& suggested) {
-    const SIZE client = win::ClientSizeForTwips(hwnd(), kWindowTwips, kWindowTwips);
-    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, client.cx, client.cy,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    background_.reset();
-    InvalidateRect(hwnd(), nullptr, FALSE);
+    return LabelWindow::HandleMessage(message, wParam, lParam);
 }
 
 HDC PictureWindow::BackgroundDc(HDC reference) {
-    const DeviceMapping map = Mapping();
+    const DeviceMapping& map = Mapping();
     if (background_ && backgroundDpi_ == map.dpiY) return background_->get();
     background_ = std::make_unique<win::MemoryDc>(reference, map.W(kWindowTwips), map.H(kWindowTwips));
     if (!*background_) {
@@ -143,20 +63,16 @@ HDC PictureWindow::BackgroundDc(HDC reference) {
         return nullptr;
     }
     backgroundDpi_ = map.dpiY;
-    DrawBackground(background_->get(), map, fonts_);
+    DrawBackground(background_->get(), map, Fonts());
     return background_->get();
 }
 
-void PictureWindow::Form_Paint() {
-    win::BufferedPaint paint(hwnd());
-    if (!paint.windowDc()) return;
-    const DeviceMapping map = Mapping();
-    const RECT& client = paint.client();
-    if (HDC background = BackgroundDc(paint.windowDc()))
-        BitBlt(paint.get(), 0, 0, client.right, client.bottom, background, 0, 0, SRCCOPY);
+void PictureWindow::PaintBackground(HDC dc) {
+    const DeviceMapping& map = Mapping();
+    if (HDC background = BackgroundDc(dc))
+        BitBlt(dc, 0, 0, map.W(kWindowTwips), map.H(kWindowTwips), background, 0, 0, SRCCOPY);
     else
-        DrawBackground(paint.get(), map, fonts_);
-    labels_.Paint(paint.get(), map, fonts_);
+        DrawBackground(dc, map, Fonts());
 }
 
 }  // namespace papyrka::launcher

@@ -9,20 +9,16 @@
 
 #include "win32/fonts.h"
 #include "win32/gdi.h"
-#include "win32/labels.h"
-#include "win32/window.h"
+#include "win32/label_window.h"
 #include "launcher/window_labels.h"
 
 namespace papyrka::launcher {
 
-class PictureWindow : public win::Window {
+class PictureWindow : public win::LabelWindow {
 public:
     // Creates and shows the window centred, or only brings it forward if it is open.
     bool Open();
     void BringForward();
-
-    const win::LabelSet& labels() const { return labels_; }
-    DeviceMapping Mapping() const;
 
 protected:
     PictureWindow(const wchar_t* className, const wchar_t* title);
@@ -30,33 +26,22 @@ protected:
     // Adds a table's labels in order; label i of the table is label i of the set.
     template <std::size_t N>
     void AddLabels(const WindowLabel (&table)[N]) {
-        for (const WindowLabel& row : table) AddLabel(row);
+        for (const WindowLabel& row : table) AddLabel(SpecOf(row));
     }
-    void SetLabelColour(int index, std::uint32_t colour);
 
     virtual void DrawBackground(HDC dc, const DeviceMapping& map, win::FontCache& fonts) = 0;
-    virtual bool IsOverPicture(POINT) const { return false; }   // an image control, not background
-    virtual void Label_Click(int index) = 0;
-    virtual void Label_MouseMove(int index) = 0;
-    virtual void Form_MouseMove() = 0;
     virtual void Form_Close() { Destroy(); }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void AddLabel(const WindowLabel& row);
-    void Form_Paint();
-    void Form_MouseMoveAt(POINT at);
-    void Form_MouseDown(POINT at);
-    void Form_MouseUp(POINT at);
-    bool Form_SetCursor();
-    void Form_DpiChanged(const RECT& suggested);
+    static win::LabelSpec SpecOf(const WindowLabel& row);
+    void PaintBackground(HDC dc) override;
+    void OnDpiChanged() override { background_.reset(); }
     HDC BackgroundDc(HDC reference);   // nullptr when there is no memory for it
 
     const wchar_t* className_;
     const wchar_t* title_;
-    win::LabelSet labels_;
-    win::FontCache fonts_;
     std::unique_ptr<win::MemoryDc> background_;   // drawn once per resolution
     int backgroundDpi_ = 0;
 };

@@ -7,13 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/colour.h"
 #include "base/font_spec.h"
 #include "base/twips.h"
 #include "layout/layout.h"
 
 namespace papyrka {
 
-inline constexpr Colour kCaptionYellow = 0x00FFFF;
 
 constexpr FontSpec Sans(double points, bool bold = false) { return FontSpec{u"MS Sans Serif", points, bold, false}; }
 
@@ -43,7 +43,7 @@ struct CaptionSpec {                 // transparent; yellow, bold, right-aligned
     std::u16string_view text;
     TwipsRect rect;
     Align align = Align::Right;
-    Colour colour = kCaptionYellow;
+    Colour colour = kYellow;
     FontSpec font = kLabelFont;
 
     constexpr CaptionSpec Left() const { CaptionSpec s = *this; s.align = Align::Left; return s; }

@@ -2,22 +2,17 @@
 // A printed piece as data: its size, the artwork drawn from geometry, and the named boxes
 // that print actions fill. Everything is in twips from the layout's top-left corner; the
 // Win32 side turns it into device units only when it draws.
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "base/colour.h"
 #include "base/font_spec.h"
 #include "base/twips.h"
 
 namespace papyrka {
-
-using Colour = std::uint32_t;   // 0x00BBGGRR, the byte order of a Windows COLORREF
-inline constexpr Colour kBlack = 0x000000;
-inline constexpr Colour kWhite = 0xFFFFFF;
-inline constexpr Colour kLightGrey = 0xC0C0C0;
 
 struct TwipsPoint {
     int x = 0, y = 0;

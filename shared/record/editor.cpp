@@ -5,16 +5,12 @@
 #include <utility>
 
 #include "base/cp1250.h"
+#include "base/decimal.h"
 #include "search.h"
 
 namespace papyrka {
 
 namespace {
-
-std::u16string Decimal(int value) {
-    const std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 // The record file has no escape for a double quote, and the boxes refuse one already;
 // dropping it here as well keeps every saved file readable whatever the view lets through.
@@ -29,7 +25,7 @@ Field Storable(std::u16string_view text) {
 
 std::u16string PositionLine(int current, int count) {
     if (count < 1) return u"No Records";
-    return u"Record " + Decimal(current) + u" of " + Decimal(count);
+    return u"Record " + DecimalText(current) + u" of " + DecimalText(count);
 }
 
 std::u16string DeleteQuestion(std::u16string_view storedName) {

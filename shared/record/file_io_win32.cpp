@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <string>
 
+#include "base/decimal.h"
+#include "base/system_error.h"
+#include "base/unique_handle.h"
 #include "file_io.h"
 
 namespace papyrka {
@@ -22,25 +25,6 @@ std::u16string Absolute(const std::u16string& path) {
     return full;
 }
 
-std::u16string Describe(DWORD code) {
-    wchar_t* buffer = nullptr;
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::u16string text;
-    if (length != 0 && buffer) text.assign(reinterpret_cast<const char16_t*>(buffer), length);
-    if (buffer) LocalFree(buffer);
-    while (!text.empty() && (text.back() == u'\r' || text.back() == u'\n' || text.back() == u' ' ||
-                             text.back() == u'.'))
-        text.pop_back();
-    const std::u16string number = [code] {
-        std::string digits = std::to_string(code);
-        return std::u16string(digits.begin(), digits.end());
-    }();
-    if (text.empty()) return u"Systémová chyba " + number;
-    return text + u" (chyba " + number + u")";
-}
-
 FileError ErrorFrom(DWORD code) {
     FileError error;
     switch (code) {
@@ -55,7 +39,7 @@ FileError ErrorFrom(DWORD code) {
         default:
             error.kind = FileError::Kind::Other;
     }
-    error.description = Describe(code);
+    error.description = SystemErrorText(code);
     return error;
 }
 
@@ -65,37 +49,23 @@ bool IsTransient(DWORD code) { return code == ERROR_ACCESS_DENIED || code == ERR
 constexpr int kAttempts = 10;
 constexpr DWORD kPauseMs = 15;
 
-class Handle {
-public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    ~Handle() {
-        if (valid()) CloseHandle(handle_);
-    }
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    bool Close() {
-        bool closed = CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE handle_;
+struct CloseFileHandle {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
+using File = UniqueHandle<HANDLE, CloseFileHandle>;   // empty where CreateFileW failed
 
-HANDLE OpenWithRetry(const std::u16string& path, DWORD access, DWORD share, DWORD disposition) {
+// An empty File leaves the reason in GetLastError.
+File OpenWithRetry(const std::u16string& path, DWORD access, DWORD share, DWORD disposition) {
     for (int attempt = 1;; ++attempt) {
         HANDLE handle = CreateFileW(Wide(path), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle != INVALID_HANDLE_VALUE || attempt == kAttempts || !IsTransient(GetLastError()))
-            return handle;
+        if (handle != INVALID_HANDLE_VALUE) return File(handle);
+        if (attempt == kAttempts || !IsTransient(GetLastError())) return File();
         Sleep(kPauseMs);
     }
 }
 
 // Writes, optionally flushes and closes; the first failing error code, or 0.
-DWORD FinishFile(Handle& file, std::string_view bytes, Durability durability) {
+DWORD FinishFile(File& file, std::string_view bytes, Durability durability) {
     while (!bytes.empty()) {
         DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 24));
         DWORD written = 0;
@@ -103,7 +73,7 @@ DWORD FinishFile(Handle& file, std::string_view bytes, Durability durability) {
         bytes.remove_prefix(written);
     }
     if (durability == Durability::Flushed && !FlushFileBuffers(file.get())) return GetLastError();
-    if (!file.Close()) return GetLastError();
+    if (!CloseHandle(file.release())) return GetLastError();
     return 0;
 }
 
@@ -115,9 +85,9 @@ public:
 
     FileError ReadAll(const std::u16string& path, std::string& bytes) override {
         bytes.clear();
-        Handle file(OpenWithRetry(Absolute(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  OPEN_EXISTING));
-        if (!file.valid()) return ErrorFrom(GetLastError());
+        File file = OpenWithRetry(Absolute(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  OPEN_EXISTING);
+        if (!file) return ErrorFrom(GetLastError());
         // Read straight into the result; one byte more than the size sees the end at once.
         LARGE_INTEGER size;
         const bool sized = GetFileSizeEx(file.get(), &size) && size.QuadPart > 0;
@@ -142,8 +112,8 @@ public:
 
     FileError CreateNew(const std::u16string& path, std::string_view bytes) override {
         const std::u16string target = Absolute(path);
-        Handle file(OpenWithRetry(target, GENERIC_WRITE, 0, CREATE_NEW));
-        if (!file.valid()) return ErrorFrom(GetLastError());
+        File file = OpenWithRetry(target, GENERIC_WRITE, 0, CREATE_NEW);
+        if (!file) return ErrorFrom(GetLastError());
         if (DWORD code = FinishFile(file, bytes, Durability::Flushed)) {
             // A half-written backup is worth nothing; the caller reports the first error.
             DeleteFileW(Wide(target));
@@ -155,12 +125,11 @@ public:
     FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
         const std::u16string target = Absolute(path);
         // One temporary name per process, so two running copies never write into each other's.
-        const std::string pid = std::to_string(GetCurrentProcessId());
-        const std::u16string temp = target + u'.' + std::u16string(pid.begin(), pid.end()) + u".tmp";
+        const std::u16string temp = target + u'.' + DecimalText(GetCurrentProcessId()) + u".tmp";
         DWORD code = 0;
         {
-            Handle file(OpenWithRetry(temp, GENERIC_WRITE, 0, CREATE_ALWAYS));
-            if (!file.valid()) {
+            File file = OpenWithRetry(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
+            if (!file) {
                 FileError error = ErrorFrom(GetLastError());
                 error.kind = FileError::Kind::Other;
                 return error;

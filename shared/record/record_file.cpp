@@ -2,17 +2,13 @@
 
 #include <exception>
 
+#include "base/decimal.h"
 #include "record_format.h"
 
 namespace papyrka {
 namespace {
 
 constexpr int kBackupNames = 1000;   // .bak, .bak1 ... .bak999
-
-std::u16string Number(long value) {
-    std::string digits = std::to_string(value);
-    return std::u16string(digits.begin(), digits.end());
-}
 
 std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
@@ -22,7 +18,7 @@ std::u16string FileNameOf(const std::u16string& path) {
 }
 
 std::u16string BackupPath(const std::u16string& path, int index) {
-    return path + u".bak" + (index == 0 ? std::u16string() : Number(index));
+    return path + u".bak" + (index == 0 ? std::u16string() : DecimalText(index));
 }
 
 std::u16string ParseDetail(const ParseResult& result, const RecordList& list) {
@@ -33,11 +29,11 @@ std::u16string ParseDetail(const ParseResult& result, const RecordList& list) {
             return u"počet záznamov " + Widen(result.countText) +
                    u" nie je v rozsahu 0 až 32767. Zoznam zostáva prázdny.";
         case ParseFault::EndsEarly:
-            return u"súbor sa končí pri poli " + Number(result.field) + u" záznamu " + Number(result.record) +
-                   u" (počet záznamov podľa prvého riadku: " + Number(list.count()) +
+            return u"súbor sa končí pri poli " + DecimalText(result.field) + u" záznamu " + DecimalText(result.record) +
+                   u" (počet záznamov podľa prvého riadku: " + DecimalText(list.count()) +
                    u"). Chýbajúce polia zostávajú prázdne.";
         case ParseFault::UnclosedQuote:
-            return u"úvodzovky poľa " + Number(result.field) + u" záznamu " + Number(result.record) +
+            return u"úvodzovky poľa " + DecimalText(result.field) + u" záznamu " + DecimalText(result.record) +
                    u" sa do konca súboru nezatvárajú. Toto pole a všetky za ním zostávajú prázdne.";
         case ParseFault::TextAfterEnd:
             return u"za posledným záznamom, ktorý ohlasuje prvý riadok, nasleduje ďalší text. Ten sa nenačítal.";
@@ -112,7 +108,7 @@ LoadResult RecordStore::Load(Reporter& reporter) {
 
         ParseResult parsed = ParseRecords(bytes, list_);
         if (!parsed.ok())
-            return Fail(u"Súbor " + name + u" je poškodený (riadok " + Number(parsed.line) + u"): " +
+            return Fail(u"Súbor " + name + u" je poškodený (riadok " + DecimalText(parsed.line) + u"): " +
                             ParseDetail(parsed, list_),
                         reporter);
         awaitingBackup_ = false;

@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "base/suite.h"
 #include "dpi.h"
 #include "gdi.h"
 #include "wide.h"
@@ -42,7 +43,6 @@ void DrawBevelBar(HDC dc, const DeviceMapping& map, TwipsRect area) {
 
 void DrawSuiteTitle(HDC dc, const DeviceMapping& map, int widthTwips, FontCache& fonts) {
     static constexpr FontSpec kTitleFont{u"Times New Roman", 24, true, false};
-    static constexpr std::u16string_view kTitle = u"Papyrka 1.00";
     SaveDcGuard saved(dc);
     SelectObject(dc, fonts.Get(kTitleFont, map.dpiY));
     SetBkMode(dc, TRANSPARENT);
@@ -51,9 +51,9 @@ void DrawSuiteTitle(HDC dc, const DeviceMapping& map, int widthTwips, FontCache&
     OffsetRect(&shadow, map.W(30), map.H(30));
     const UINT format = DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX;
     SetTextColor(dc, RGB(64, 0, 0));
-    DrawTextW(dc, Wide(kTitle), static_cast<int>(kTitle.size()), &shadow, format);
+    DrawTextW(dc, Wide(kSuiteTitle), static_cast<int>(kSuiteTitle.size()), &shadow, format);
     SetTextColor(dc, kTitleRed);
-    DrawTextW(dc, Wide(kTitle), static_cast<int>(kTitle.size()), &box, format);
+    DrawTextW(dc, Wide(kSuiteTitle), static_cast<int>(kSuiteTitle.size()), &box, format);
 }
 
 void DrawArrow(HDC dc, const DeviceMapping& map, TwipsRect box, bool pointsLeft) {

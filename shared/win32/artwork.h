@@ -14,7 +14,7 @@ void DrawRedGradient(HDC dc, const DeviceMapping& map, TwipsRect area);
 // A grey bar with a light top-left and dark bottom-right edge, across `area`.
 void DrawBevelBar(HDC dc, const DeviceMapping& map, TwipsRect area);
 
-// "Papyrka 1.00" in red lettering, centred at the top of a window `widthTwips` wide.
+// The suite's name and version in red lettering, centred at the top of a window `widthTwips` wide.
 void DrawSuiteTitle(HDC dc, const DeviceMapping& map, int widthTwips, FontCache& fonts);
 
 // A thick arrow inside `box`, pointing left or right (the record-stepping images).

@@ -3,35 +3,9 @@
 // deleted twice, and every object selected into a DC is put back before the DC goes.
 #include <windows.h>
 
-#include <utility>
+#include "base/unique_handle.h"
 
 namespace papyrka::win {
-
-// Owns one handle and releases it with `Release`; move-only.
-template <typename Handle, typename Release>
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle handle) : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) { reset(); handle_ = std::exchange(other.handle_, nullptr); }
-        return *this;
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    ~UniqueHandle() { reset(); }
-
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-    void reset(Handle handle = nullptr) {
-        if (handle_) Release()(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = nullptr;
-};
 
 struct DeleteGdiObject {
     void operator()(HGDIOBJ object) const { DeleteObject(object); }

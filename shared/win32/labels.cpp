@@ -1,5 +1,6 @@
 #include "labels.h"
 
+#include "colour_ref.h"
 #include "dpi.h"
 #include "gdi.h"
 
@@ -28,7 +29,7 @@ int LabelSet::HitTest(POINT pixel, const DeviceMapping& map) const {
     return -1;
 }
 
-bool LabelSet::SetColour(HWND window, const DeviceMapping& map, int index, COLORREF colour) {
+bool LabelSet::SetColour(HWND window, const DeviceMapping& map, int index, Colour colour) {
     if (index < 0 || index >= size() || labels_[index].colour == colour) return false;
     labels_[index].colour = colour;
     RECT rect = PixelRect(map, index);
@@ -51,7 +52,7 @@ void LabelSet::Paint(HDC dc, const DeviceMapping& map, FontCache& fonts) const {
         const LabelSpec& label = labels_[i];
         RECT rect = PixelRect(map, i);
         SelectObject(dc, fonts.Get(label.font, map.dpiY));
-        SetTextColor(dc, label.colour);
+        SetTextColor(dc, ColourRef(label.colour));
         UINT format = DT_NOPREFIX | DT_TOP | (label.singleLine ? DT_SINGLELINE | DT_NOCLIP : DT_WORDBREAK);
         if (label.align == Align::Centre) format |= DT_CENTER;
         if (label.align == Align::Right) format |= DT_RIGHT;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/colour.h"
 #include "base/font_spec.h"
 #include "base/twips.h"
 #include "fonts.h"
@@ -16,23 +17,19 @@
 
 namespace papyrka::win {
 
-inline constexpr COLORREF kPink = RGB(255, 192, 255);     // &HFFC0FF
-inline constexpr COLORREF kYellow = RGB(255, 255, 0);     // &H00FFFF
-inline constexpr COLORREF kGreen = RGB(0, 255, 0);        // &H00FF00 hover
-inline constexpr COLORREF kWhite = RGB(255, 255, 255);
-inline constexpr COLORREF kDarkRed = RGB(128, 0, 0);      // &H000080 text boxes
-
 struct LabelSpec {
     std::string_view name;             // "Label13"
     std::u16string caption;
     TwipsRect rect;
-    COLORREF colour = kWhite;
+    Colour colour = kWhite;
     Align align = Align::Left;
     bool clickable = false;            // hand cursor, click
     FontSpec font = kLabelFont;
     // One line that is never cut off: where the system substitutes a wider face for the
     // design's font, the whole caption still shows, running a little past its rectangle.
     bool singleLine = false;
+    // Takes clicks under the arrow cursor instead of the hand, where the design has it so.
+    bool handCursor = true;
 };
 
 class LabelSet {
@@ -44,7 +41,7 @@ public:
     int size() const { return static_cast<int>(labels_.size()); }
 
     // Both return true when something changed, and invalidate the label's area of `window`.
-    bool SetColour(HWND window, const DeviceMapping& map, int index, COLORREF colour);
+    bool SetColour(HWND window, const DeviceMapping& map, int index, Colour colour);
     bool SetCaption(HWND window, const DeviceMapping& map, int index, std::u16string caption);
 
     void Paint(HDC dc, const DeviceMapping& map, FontCache& fonts) const;

@@ -12,10 +12,6 @@ namespace papyrka::win {
 void ShowMessage(HWND owner, std::u16string_view title, std::u16string_view text);
 bool AskYesNo(HWND owner, std::u16string_view title, std::u16string_view text);
 
-// The system's own description of a Win32 error code (FormatMessage), without the
-// trailing line break.
-std::u16string DescribeError(DWORD code);
-
 // Sends the portable code's messages to ShowMessage.
 class MessageBoxReporter : public Reporter {
 public:

@@ -1,25 +1,11 @@
 #include "printing.h"
 
 #include <string>
-#include <utility>
 
-#include "message_box.h"
+#include "base/system_error.h"
+#include "wide.h"
 
 namespace papyrka::win {
-
-PrinterDc::PrinterDc(PrinterDc&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-
-PrinterDc& PrinterDc::operator=(PrinterDc&& other) noexcept {
-    if (this != &other) {
-        if (dc_) DeleteDC(dc_);
-        dc_ = std::exchange(other.dc_, nullptr);
-    }
-    return *this;
-}
-
-PrinterDc::~PrinterDc() {
-    if (dc_) DeleteDC(dc_);
-}
 
 PrinterDc PrinterDc::OpenDefault(std::u16string& error) {
     PrinterDc printer;
@@ -31,27 +17,27 @@ PrinterDc PrinterDc::OpenDefault(std::u16string& error) {
     }
     std::wstring name(length, L'\0');
     if (!GetDefaultPrinterW(name.data(), &length)) {
-        error = u"Predvolenú tlačiareň sa nepodarilo zistiť: " + DescribeError(GetLastError());
+        error = u"Predvolenú tlačiareň sa nepodarilo zistiť: " + SystemErrorText(GetLastError()) + u".";
         return printer;
     }
     name.resize(wcslen(name.c_str()));
-    printer.dc_ = CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr);
+    printer.dc_.reset(CreateDCW(L"WINSPOOL", name.c_str(), nullptr, nullptr));
     if (!printer.dc_)
-        error = u"Tlačiareň \u201E" + Utf16(name) + u"\u201C sa nepodarilo otvoriť: " + DescribeError(GetLastError());
+        error = u"Tlačiareň \u201E" + Utf16(name) + u"\u201C sa nepodarilo otvoriť: " + SystemErrorText(GetLastError()) + u".";
     return printer;
 }
 
 DeviceMapping PrinterDc::Mapping() const {
     // A printer DC's origin is already the printable area's top-left corner.
-    return DeviceMapping{GetDeviceCaps(dc_, LOGPIXELSX), GetDeviceCaps(dc_, LOGPIXELSY), 0, 0};
+    return DeviceMapping{GetDeviceCaps(get(), LOGPIXELSX), GetDeviceCaps(get(), LOGPIXELSY), 0, 0};
 }
 
 int PrinterDc::PrintableWidthTwips() const {
-    return MulDiv(GetDeviceCaps(dc_, HORZRES), kTwipsPerInch, GetDeviceCaps(dc_, LOGPIXELSX));
+    return MulDiv(GetDeviceCaps(get(), HORZRES), kTwipsPerInch, GetDeviceCaps(get(), LOGPIXELSX));
 }
 
 int PrinterDc::PrintableHeightTwips() const {
-    return MulDiv(GetDeviceCaps(dc_, VERTRES), kTwipsPerInch, GetDeviceCaps(dc_, LOGPIXELSY));
+    return MulDiv(GetDeviceCaps(get(), VERTRES), kTwipsPerInch, GetDeviceCaps(get(), LOGPIXELSY));
 }
 
 PrintJob::PrintJob(HDC dc, std::u16string_view documentName) : dc_(dc), name_(documentName) {}
@@ -62,7 +48,7 @@ PrintJob::~PrintJob() {
 
 bool PrintJob::Fail(const char16_t* step) {
     const DWORD code = GetLastError();
-    error_ = u"Tlač sa nepodarila (" + std::u16string(step) + u"): " + DescribeError(code);
+    error_ = u"Tlač sa nepodarila (" + std::u16string(step) + u"): " + SystemErrorText(code) + u".";
     if (started_) {
         AbortDoc(dc_);
         started_ = false;

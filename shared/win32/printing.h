@@ -11,20 +11,17 @@
 
 namespace papyrka::win {
 
+struct DeleteDcHandle {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+
 class PrinterDc {
 public:
-    PrinterDc() = default;
-    PrinterDc(PrinterDc&& other) noexcept;
-    PrinterDc& operator=(PrinterDc&& other) noexcept;
-    PrinterDc(const PrinterDc&) = delete;
-    PrinterDc& operator=(const PrinterDc&) = delete;
-    ~PrinterDc();
-
     // The default printer's DC, or an empty one with `error` set (a Slovak sentence).
     static PrinterDc OpenDefault(std::u16string& error);
 
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
+    HDC get() const { return dc_.get(); }
+    explicit operator bool() const { return static_cast<bool>(dc_); }
 
     // Twips -> device units with the origin at the printable area's top-left.
     DeviceMapping Mapping() const;
@@ -33,7 +30,7 @@ public:
     int PrintableHeightTwips() const;
 
 private:
-    HDC dc_ = nullptr;
+    UniqueHandle<HDC, DeleteDcHandle> dc_;
 };
 
 class PrintJob {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/system_error.h"
 #include "win32/message_box.h"
 #include "win32/wide.h"
 #include "designers/davavazo/print_plan.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr int kLeftShiftTwips = 720;
 
 bool Failed(std::u16string& error, std::u16string_view what) {
-    error = u"Tlač sa nepodarila (" + std::u16string(what) + u"): " + win::DescribeError(GetLastError());
+    error = u"Tlač sa nepodarila (" + std::u16string(what) + u"): " + SystemErrorText(GetLastError()) + u".";
     return false;
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/suite.h"
 #include "win32/artwork.h"
 #include "launcher/win/form1.h"
 #include "win32/gdi.h"
@@ -19,6 +20,7 @@
 #include "launcher/win/tray_icon.h"
 #include "launcher/tray_menu.h"
 #include "launcher/win/tray_menu_win.h"
+#include "win32/wide.h"
 
 namespace papyrka::launcher {
 namespace {
@@ -206,10 +208,10 @@ bool Started(std::u16string_view exe) {
 }
 
 POINT Centre(const PictureWindow& form, std::string_view label) {
-    const RECT r = form.labels().PixelRect(form.Mapping(), form.labels().Find(label));
+    const RECT r = form.Labels().PixelRect(form.Mapping(), form.Labels().Find(label));
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
-COLORREF Colour(const PictureWindow& form, std::string_view label) { return form.labels()[form.labels().Find(label)].colour; }
+COLORREF Colour(const PictureWindow& form, std::string_view label) { return form.Labels()[form.Labels().Find(label)].colour; }
 void MoveMouse(const PictureWindow& form, POINT at) { SendMessageW(form.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y)); }
 void Click(const PictureWindow& form, std::string_view label) {
     const POINT at = Centre(form, label);
@@ -264,7 +266,7 @@ protected:
 TEST_F(LauncherTest, StartsWithTheIconAndItsTipAHiddenTrayWindowAndTheLauncherWindowCentred) {
     EXPECT_TRUE(TrayIconExists(tray_));
     EXPECT_EQ(TrayIconData.uFlags, static_cast<UINT>(NIF_TIP)) << "the tip is set on its own";
-    EXPECT_STREQ(TrayIconData.szTip, L"Papyrka 1.00");
+    EXPECT_EQ(win::Utf16(std::wstring(TrayIconData.szTip)), kSuiteTitle);
     EXPECT_NE(TrayIconData.hIcon, nullptr);
     EXPECT_EQ(TrayIconData.hIcon, reinterpret_cast<HICON>(SendMessageW(tray_, WM_GETICON, ICON_SMALL, 0)));
     EXPECT_FALSE(IsWindowVisible(tray_));

@@ -1,6 +1,8 @@
 #pragma once
 // The labels of the record editor window: the button row, the exit label, the position
 // line, the program's title and the field captions of its editor face.
+#include <vector>
+
 #include "designer/editor_face.h"
 #include "win32/labels.h"
 
@@ -12,18 +14,18 @@ inline constexpr FontSpec kTitleFont{};   // the form's default: MS Sans Serif 8
 // so that its right edge stays put.
 TwipsRect FittedTitle(TwipsRect designed, int textWidthTwips);
 
-// Adds every label of Form3 to `labels`. Label9 takes clicks only where the program gives
-// it an action.
-void AddEditorLabels(win::LabelSet& labels, const EditorFace& face, bool label9Acts, int titleWidthTwips);
+// Every label of Form3, in the order they are added to its set. Label9 takes clicks only
+// where the program gives it an action.
+std::vector<win::LabelSpec> EditorLabels(const EditorFace& face, bool label9Acts, int titleWidthTwips);
 
 // Labels that turn green under the mouse and get these colours back over the background.
 struct HoverLabel {
     std::string_view name;
-    COLORREF restingColour;
+    Colour restingColour;
 };
 inline constexpr HoverLabel kHoverLabels[] = {
-    {"Label10", win::kPink}, {"Label11", win::kPink}, {"Label12", win::kPink},
-    {"Label13", win::kPink}, {"Label14", win::kPink}, {"Label19", win::kYellow},
+    {"Label10", kPink}, {"Label11", kPink}, {"Label12", kPink},
+    {"Label13", kPink}, {"Label14", kPink}, {"Label19", kYellow},
 };
 
 }  // namespace papyrka

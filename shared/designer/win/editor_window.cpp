@@ -1,10 +1,9 @@
 #include "editor_window.h"
 
-#include <windowsx.h>
-
 #include <utility>
 
 #include "win32/artwork.h"
+#include "win32/colour_ref.h"
 #include "win32/dpi.h"
 #include "editor_labels.h"
 #include "search_dialog.h"
@@ -44,9 +43,9 @@ int TextWidthTwips(HWND window, HFONT font, std::u16string_view text, int dpiX) 
 }  // namespace
 
 Form3::Form3(const Designer& designer, std::u16string folder, OnDestroy onDestroy)
-    : designer_(designer), folder_(std::move(folder)), onDestroy_(onDestroy), printer_(designer.tables.layout),
-      editor_(designer.tables.record.fieldCount(), *this), reporter_(&messageOwner_, designer.tables.programTitle),
-      boxBrush_(CreateSolidBrush(win::kDarkRed)) {}
+    : designer_(designer), folder_(std::move(folder)), onDestroy_(onDestroy),
+      editor_(designer.tables.record.fieldCount(), *this), printer_(designer.tables.layout), reporter_(&messageOwner_, designer.tables.programTitle),
+      boxBrush_(CreateSolidBrush(win::ColourRef(kDarkRed))) {}
 
 Form3::~Form3() { Destroy(); }
 
@@ -63,9 +62,8 @@ bool Form3::Open() {
     spec.height = size.cy;
     if (!Create(spec)) return false;
     // The window's own monitor may scale differently from the primary one.
-    map_ = win::ScreenMapping(hwnd());
     win::CentreOnScreen(hwnd(), win::ClientSizeForTwips(hwnd(), kFormTwips, kFormTwips));
-    boxes_.Place(map_, fonts_);
+    boxes_.Place(Mapping(), Fonts());
     ShowWindow(hwnd(), SW_SHOW);
     UpdateWindow(hwnd());
     SetForegroundWindow(hwnd());
@@ -82,36 +80,15 @@ LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!Form_Create()) return -1;
         Form_Load();
         return 0;
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
         return OnControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_SETCURSOR:
-        if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
-        break;
-    case WM_MOUSEMOVE:
-        OnMouseMove(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-    case WM_LBUTTONDOWN:
-        OnLeftButtonDown(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-    case WM_LBUTTONUP:
-        OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case WM_SYSCOMMAND:
-        // Neither moved nor resized by the user; everything else (Alt+F4 included) as usual.
-        if ((wParam & 0xFFF0) == SC_MOVE || (wParam & 0xFFF0) == SC_SIZE || (wParam & 0xFFF0) == SC_MAXIMIZE) return 0;
+        if (OnSysCommand(wParam)) return 0;
         break;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
     case kShowLoadMessages:
         ShowLoadMessages();
         return 0;
@@ -129,14 +106,21 @@ LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefaultHandling(message, wParam, lParam);
+    return LabelWindow::HandleMessage(message, wParam, lParam);
+}
+
+bool Form3::OnSysCommand(WPARAM command) {
+    // Neither moved nor resized by the user; everything else (Alt+F4 included) as usual.
+    const WPARAM kind = command & 0xFFF0;
+    return kind == SC_MOVE || kind == SC_SIZE || kind == SC_MAXIMIZE;
 }
 
 bool Form3::Form_Create() {
     messageOwner_ = hwnd();
-    map_ = win::ScreenMapping(hwnd());
-    const int titleWidth = TextWidthTwips(hwnd(), fonts_.Get(kTitleFont, map_.dpiY), designer_.tables.face.programName, map_.dpiX);
-    AddEditorLabels(labels_, designer_.tables.face, designer_.tables.label9 != ButtonAction::None, titleWidth);
+    const DeviceMapping& map = Mapping();
+    const int titleWidth = TextWidthTwips(hwnd(), Fonts().Get(kTitleFont, map.dpiY), designer_.tables.face.programName, map.dpiX);
+    for (win::LabelSpec& label : EditorLabels(designer_.tables.face, designer_.tables.label9 != ButtonAction::None, titleWidth))
+        AddLabel(std::move(label));
     return boxBrush_ && boxes_.Create(hwnd(), designer_.tables.face, designer_.tables.record);
 }
 
@@ -173,11 +157,10 @@ void Form3::OnEndSession(bool ending) {
 }
 
 void Form3::Form_MouseMove() {
-    for (const HoverLabel& label : kHoverLabels)
-        labels_.SetColour(hwnd(), map_, labels_.Find(label.name), label.restingColour);
+    for (const HoverLabel& label : kHoverLabels) SetLabelColour(Labels().Find(label.name), label.restingColour);
 }
 
-void Form3::Highlight(std::string_view label) { labels_.SetColour(hwnd(), map_, labels_.Find(label), win::kGreen); }
+void Form3::Highlight(std::string_view label) { SetLabelColour(Labels().Find(label), kGreen); }
 
 void Form3::RunButton(ButtonAction action) {
     switch (action) {
@@ -199,8 +182,8 @@ void Form3::Label19_Click() {
     DestroyWindow(hwnd());
 }
 
-void Form3::Dispatch_MouseMove(int label) {
-    const std::string_view name = labels_[label].name;
+void Form3::Label_MouseMove(int label) {
+    const std::string_view name = Labels()[label].name;
     if (name == "Label10") Label10_MouseMove();
     else if (name == "Label11") Label11_MouseMove();
     else if (name == "Label12") Label12_MouseMove();
@@ -209,8 +192,8 @@ void Form3::Dispatch_MouseMove(int label) {
     else if (name == "Label19") Label19_MouseMove();
 }
 
-void Form3::Dispatch_Click(int label) {
-    const std::string_view name = labels_[label].name;
+void Form3::Label_Click(int label) {
+    const std::string_view name = Labels()[label].name;
     if (name == "Label9") Label9_Click();
     else if (name == "Label10") Label10_Click();
     else if (name == "Label11") Label11_Click();
@@ -220,50 +203,10 @@ void Form3::Dispatch_Click(int label) {
     else if (name == "Label19") Label19_Click();
 }
 
-Form3::Image Form3::ImageAt(POINT pixel) const {
-    if (Contains(win::PixelRect(map_, designer_.tables.face.image1), pixel)) return Image::Previous;
-    if (Contains(win::PixelRect(map_, designer_.tables.face.image2), pixel)) return Image::Next;
-    return Image::None;
-}
-
-bool Form3::IsHot(POINT pixel) const {
-    if (ImageAt(pixel) != Image::None) return true;
-    const int label = labels_.HitTest(pixel, map_);
-    // Label9 keeps the arrow cursor even where it acts.
-    return label >= 0 && labels_[label].clickable && labels_[label].name != "Label9";
-}
-
-void Form3::OnMouseMove(POINT pixel) {
-    // A label's own move turns it green; only the bare background restores colours, so
-    // the images and the other labels leave them as they are.
-    const int label = labels_.HitTest(pixel, map_);
-    if (label >= 0) return Dispatch_MouseMove(label);
-    if (ImageAt(pixel) == Image::None) Form_MouseMove();
-}
-
-void Form3::OnLeftButtonDown(POINT pixel) {
-    SetCapture(hwnd());
-    pressedImage_ = ImageAt(pixel);
-    const int label = labels_.HitTest(pixel, map_);
-    labels_.Press(pressedImage_ == Image::None && label >= 0 && labels_[label].clickable ? label : -1);
-}
-
-void Form3::OnLeftButtonUp(POINT pixel) {
-    if (GetCapture() == hwnd()) ReleaseCapture();
-    const Image pressed = std::exchange(pressedImage_, Image::None);
-    const int clicked = labels_.Release(labels_.HitTest(pixel, map_));
-    if (pressed != Image::None && pressed == ImageAt(pixel))
-        pressed == Image::Previous ? Image1_Click() : Image2_Click();
-    else if (clicked >= 0)
-        Dispatch_Click(clicked);
-}
-
-bool Form3::OnSetCursor(HWND under, int hitArea) {
-    if (under != hwnd() || hitArea != HTCLIENT) return false;
-    POINT pixel{};
-    if (!GetCursorPos(&pixel) || !ScreenToClient(hwnd(), &pixel)) return false;
-    SetCursor(IsHot(pixel) ? win::HandCursor() : LoadCursorW(nullptr, IDC_ARROW));
-    return true;
+int Form3::ImageAt(POINT pixel) const {
+    if (Contains(win::PixelRect(Mapping(), designer_.tables.face.image1), pixel)) return 0;
+    if (Contains(win::PixelRect(Mapping(), designer_.tables.face.image2), pixel)) return 1;
+    return -1;
 }
 
 void Form3::OnActivate(bool active) {
@@ -278,30 +221,20 @@ void Form3::OnActivate(bool active) {
     SetFocus(back && IsWindowEnabled(back) ? back : hwnd());
 }
 
-void Form3::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    map_ = DeviceMapping{static_cast<int>(dpi), static_cast<int>(dpi), 0, 0};
-    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    boxes_.Place(map_, fonts_);
-    InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
-void Form3::OnPaint() {
-    win::BufferedPaint paint(hwnd());
-    HDC dc = paint.get();
-    win::DrawRedGradient(dc, map_, TwipsRect{0, 0, kFormTwips, kFormTwips});
-    for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(dc, map_, bar);
-    win::DrawSuiteTitle(dc, map_, kFormTwips, fonts_);
-    win::DrawArrow(dc, map_, designer_.tables.face.image1, true);
-    win::DrawArrow(dc, map_, designer_.tables.face.image2, false);
-    labels_.Paint(dc, map_, fonts_);
+void Form3::PaintBackground(HDC dc) {
+    const DeviceMapping& map = Mapping();
+    win::DrawRedGradient(dc, map, TwipsRect{0, 0, kFormTwips, kFormTwips});
+    for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(dc, map, bar);
+    win::DrawSuiteTitle(dc, map, kFormTwips, Fonts());
+    win::DrawArrow(dc, map, designer_.tables.face.image1, true);
+    win::DrawArrow(dc, map, designer_.tables.face.image2, false);
 }
 
 LRESULT Form3::OnControlColour(HDC dc, HWND control) {
     if (boxes_.FieldOf(control) < 0) return DefaultHandling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                                             reinterpret_cast<LPARAM>(control));
-    SetTextColor(dc, win::kWhite);
-    SetBkColor(dc, win::kDarkRed);
+    SetTextColor(dc, win::ColourRef(kWhite));
+    SetBkColor(dc, win::ColourRef(kDarkRed));
     return reinterpret_cast<LRESULT>(boxBrush_.get());
 }
 
@@ -322,7 +255,7 @@ void Form3::EnableBoxes(bool enabled) {
 }
 
 void Form3::ShowPosition(std::u16string_view line) {
-    labels_.SetCaption(hwnd(), map_, labels_.Find("lblCurrRecord"), std::u16string(line));
+    SetLabelCaption(Labels().Find("lblCurrRecord"), std::u16string(line));
 }
 
 bool Form3::AskYesNo(std::u16string_view question) {

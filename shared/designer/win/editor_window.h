@@ -12,14 +12,12 @@
 #include "print_choice_menu.h"
 #include "record/editor.h"
 #include "editor_boxes.h"
-#include "win32/fonts.h"
-#include "win32/labels.h"
+#include "win32/label_window.h"
 #include "win32/message_box.h"
-#include "win32/window.h"
 
 namespace papyrka {
 
-class Form3 final : public win::Window, private EditorView, public EditorContext {
+class Form3 final : public win::LabelWindow, private EditorView, public EditorContext {
 public:
     enum class OnDestroy { EndProgram, KeepRunning };   // tests keep their own thread going
 
@@ -30,10 +28,8 @@ public:
     bool Open();   // creates, loads the record file, centres and shows the window
 
     RecordEditor& Editor() { return editor_; }
-    const win::LabelSet& Labels() const { return labels_; }
     const EditorBoxes& Boxes() const { return boxes_; }
     HWND Box(std::string_view control) const;   // nullptr for a control the program lacks
-    const DeviceMapping& Mapping() const { return map_; }
     std::u16string RecordFilePath() const;
 
     // EditorContext
@@ -52,7 +48,7 @@ private:
     bool Form_Create();
     void Form_Load();
     bool Form_Unload();   // false when the list could not be saved
-    void Form_MouseMove();
+    void Form_MouseMove() override;
     void Image1_Click() { editor_.Previous(); }
     void Image2_Click() { editor_.Next(); }
     void Label9_Click() { RunButton(designer_.tables.label9); }
@@ -69,25 +65,23 @@ private:
     void Label14_MouseMove() { Highlight("Label14"); }
     void Label19_MouseMove() { Highlight("Label19"); }
 
+    // LabelWindow: the labels by name, and the two arrow images (0 Image1, 1 Image2).
+    void PaintBackground(HDC dc) override;
+    void Label_Click(int label) override;
+    void Label_MouseMove(int label) override;
+    int ImageAt(POINT pixel) const override;
+    bool ImageActs(int) const override { return true; }
+    void Image_Click(int image) override { image == 0 ? Image1_Click() : Image2_Click(); }
+    void OnDpiChanged() override { boxes_.Place(Mapping(), Fonts()); }
+
     // Window messages.
-    void OnPaint();
     LRESULT OnControlColour(HDC dc, HWND control);
-    bool OnSetCursor(HWND under, int hitArea);
-    void OnMouseMove(POINT pixel);
-    void OnLeftButtonDown(POINT pixel);
-    void OnLeftButtonUp(POINT pixel);
+    bool OnSysCommand(WPARAM command);
     void OnActivate(bool active);
-    void OnDpiChanged(UINT dpi, const RECT& suggested);
     void OnEndSession(bool ending);
     void OnClose();
     void ShowLoadMessages();
 
-    // Mouse targets: a label by index, or one of the two arrow images.
-    enum class Image { None, Previous, Next };
-    Image ImageAt(POINT pixel) const;
-    bool IsHot(POINT pixel) const;
-    void Dispatch_MouseMove(int label);
-    void Dispatch_Click(int label);
     void Highlight(std::string_view label);
     void RunButton(ButtonAction action);
 
@@ -110,14 +104,10 @@ private:
     PrintChoiceMenu choiceMenu_;
     HWND messageOwner_ = nullptr;
     win::MessageBoxReporter reporter_;   // record file errors, over this window
-    win::FontCache fonts_;
-    win::LabelSet labels_;
     EditorBoxes boxes_;
     win::Brush boxBrush_;
-    DeviceMapping map_;
     std::vector<std::u16string> loadMessages_;   // shown once the window is up
     HWND focusBeforeDeactivation_ = nullptr;
-    Image pressedImage_ = Image::None;
 };
 
 }  // namespace papyrka

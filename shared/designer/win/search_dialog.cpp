@@ -1,7 +1,5 @@
 #include "search_dialog.h"
 
-#include <windowsx.h>
-
 #include <utility>
 
 #include "win32/artwork.h"
@@ -48,13 +46,12 @@ bool FrmSearch::Open(HWND owner) {
 }
 
 bool FrmSearch::Form_Load() {
-    map_ = win::ScreenMapping(hwnd());
     // "Zadaj text :" is sized to its text: on one line it ends well before txtFindWhat.
-    win::LabelSpec label1{"Label1", u"Zadaj text :", {1680, 840, 1020, 255}, win::kYellow};
-    win::LabelSpec label19{"Label19", u"Koniec", {240, 1320, 5535, 255}, win::kYellow, Align::Centre, true};
+    win::LabelSpec label1{"Label1", u"Zadaj text :", {1680, 840, 1020, 255}, kYellow};
+    win::LabelSpec label19{"Label19", u"Koniec", {240, 1320, 5535, 255}, kYellow, Align::Centre, true};
     label1.singleLine = label19.singleLine = true;
-    labels_.Add(std::move(label1));
-    labels_.Add(std::move(label19));
+    AddLabel(std::move(label1));
+    AddLabel(std::move(label19));
     findWhat_ = win::CreateStorableTextBox(hwnd(), kFindWhatId, win::EditStyle{});
     findFirst_ = CreateWindowExW(0, L"BUTTON", L"Potvrď", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0,
                                  0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFindFirstId)),
@@ -88,15 +85,8 @@ void FrmSearch::RunModal(HWND owner) {
 
 LRESULT FrmSearch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_PAINT:
-        OnPaint();
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_CTLCOLOREDIT:
-        SetTextColor(reinterpret_cast<HDC>(wParam), win::kWhite);
-        SetBkColor(reinterpret_cast<HDC>(wParam), win::kDarkRed);
-        return reinterpret_cast<LRESULT>(boxBrush_.get());
+        return OnControlColour(reinterpret_cast<HDC>(wParam));
     case WM_DRAWITEM:
         OnDrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
@@ -106,27 +96,19 @@ LRESULT FrmSearch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR:
         if (OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam))) return TRUE;
         break;
-    case WM_LBUTTONDOWN:
-        SetCapture(hwnd());
-        labels_.Press(labels_.HitTest(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, map_));
-        return 0;
-    case WM_LBUTTONUP:
-        OnLeftButtonUp(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        return 0;
-    case WM_DPICHANGED: {
-        const RECT& r = *reinterpret_cast<const RECT*>(lParam);
-        map_ = DeviceMapping{HIWORD(wParam), HIWORD(wParam), 0, 0};
-        SetWindowPos(hwnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        Place();
-        return 0;
-    }
     case WM_CLOSE:   // Alt+F4: as "Koniec"
         Label19_Click();
         return 0;
     default:
         break;
     }
-    return DefaultHandling(message, wParam, lParam);
+    return LabelWindow::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT FrmSearch::OnControlColour(HDC dc) {
+    SetTextColor(dc, win::ColourRef(kWhite));
+    SetBkColor(dc, win::ColourRef(kDarkRed));
+    return reinterpret_cast<LRESULT>(boxBrush_.get());
 }
 
 void FrmSearch::cmdFindFirst_Click() {
@@ -147,18 +129,16 @@ bool FrmSearch::OnKey(const MSG& message) {
 }
 
 void FrmSearch::Place() {
-    win::PlaceInTwips(findWhat_, map_, kFindWhatRect);
-    win::PlaceInTwips(findFirst_, map_, kFindFirstRect);
-    SendMessageW(findWhat_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(kLabelFont, map_.dpiY)), TRUE);
-    SendMessageW(findFirst_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(kButtonFont, map_.dpiY)), TRUE);
-    InvalidateRect(hwnd(), nullptr, FALSE);
+    const DeviceMapping& map = Mapping();
+    win::PlaceInTwips(findWhat_, map, kFindWhatRect);
+    win::PlaceInTwips(findFirst_, map, kFindFirstRect);
+    SendMessageW(findWhat_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(kLabelFont, map.dpiY)), TRUE);
+    SendMessageW(findFirst_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(kButtonFont, map.dpiY)), TRUE);
 }
 
-void FrmSearch::OnPaint() {
-    win::BufferedPaint paint(hwnd());
-    win::DrawRedGradient(paint.get(), map_, TwipsRect{0, 0, kWidthTwips, kHeightTwips});
-    for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(paint.get(), map_, bar);
-    labels_.Paint(paint.get(), map_, fonts_);
+void FrmSearch::PaintBackground(HDC dc) {
+    win::DrawRedGradient(dc, Mapping(), TwipsRect{0, 0, kWidthTwips, kHeightTwips});
+    for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(dc, Mapping(), bar);
 }
 
 void FrmSearch::OnDrawButton(const DRAWITEMSTRUCT& item) {
@@ -168,7 +148,7 @@ void FrmSearch::OnDrawButton(const DRAWITEMSTRUCT& item) {
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     DrawEdge(item.hDC, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     win::SaveDcGuard saved(item.hDC);
-    SelectObject(item.hDC, fonts_.Get(kButtonFont, map_.dpiY));
+    SelectObject(item.hDC, Fonts().Get(kButtonFont, Mapping().dpiY));
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, RGB(0, 0, 0));
     if (pressed) OffsetRect(&face, 1, 1);
@@ -179,24 +159,15 @@ void FrmSearch::OnDrawButton(const DRAWITEMSTRUCT& item) {
     }
 }
 
+// The button shows the hand like the labels; the window's own area is LabelWindow's.
 bool FrmSearch::OnSetCursor(HWND under, int hitArea) {
-    if (hitArea != HTCLIENT) return false;
-    if (under == findFirst_) {
-        SetCursor(win::HandCursor());
-        return true;
-    }
-    if (under != hwnd()) return false;
-    POINT pixel{};
-    if (!GetCursorPos(&pixel) || !ScreenToClient(hwnd(), &pixel)) return false;
-    const bool onKoniec = labels_.HitTest(pixel, map_) == labels_.Find("Label19");
-    SetCursor(onKoniec ? win::HandCursor() : LoadCursorW(nullptr, IDC_ARROW));
+    if (under != findFirst_ || hitArea != HTCLIENT) return false;
+    SetCursor(win::HandCursor());
     return true;
 }
 
-void FrmSearch::OnLeftButtonUp(POINT pixel) {
-    if (GetCapture() == hwnd()) ReleaseCapture();
-    const int clicked = labels_.Release(labels_.HitTest(pixel, map_));
-    if (clicked >= 0 && clicked == labels_.Find("Label19")) Label19_Click();
+void FrmSearch::Label_Click(int label) {
+    if (label == Labels().Find("Label19")) Label19_Click();
 }
 
 }  // namespace papyrka

@@ -5,13 +5,12 @@
 
 #include <string>
 
-#include "win32/fonts.h"
-#include "win32/labels.h"
-#include "win32/window.h"
+#include "win32/colour_ref.h"
+#include "win32/label_window.h"
 
 namespace papyrka {
 
-class FrmSearch final : public win::Window {
+class FrmSearch final : public win::LabelWindow {
 public:
     // True only when the user confirmed; then `firstRecord` is true and `text` holds what was
     // typed. Closed any other way, both keep their values. The owner takes no input meanwhile.
@@ -32,17 +31,18 @@ private:
     void cmdFindFirst_Click();
     void Label19_Click() { done_ = true; }
 
+    // LabelWindow
+    void PaintBackground(HDC dc) override;
+    void Label_Click(int label) override;
+    void OnDpiChanged() override { Place(); }
+
     void Place();
-    void OnPaint();
+    LRESULT OnControlColour(HDC dc);
     void OnDrawButton(const DRAWITEMSTRUCT& item);
     bool OnSetCursor(HWND under, int hitArea);
-    void OnLeftButtonUp(POINT pixel);
     bool OnKey(const MSG& message);   // Enter confirms, Esc closes
 
-    win::FontCache fonts_;
-    win::LabelSet labels_;
-    win::Brush boxBrush_{CreateSolidBrush(win::kDarkRed)};
-    DeviceMapping map_;
+    win::Brush boxBrush_{CreateSolidBrush(win::ColourRef(kDarkRed))};
     HWND findWhat_ = nullptr;
     HWND findFirst_ = nullptr;
     bool done_ = false;

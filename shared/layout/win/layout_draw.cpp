@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <variant>
 
+#include "win32/colour_ref.h"
 #include "win32/dpi.h"
 #include "win32/gdi.h"
 #include "layout/layout_text.h"
@@ -13,8 +14,6 @@ namespace papyrka::win {
 namespace {
 
 constexpr int kScreenPixelTwips = 15;
-
-COLORREF ColourRef(Colour colour) { return static_cast<COLORREF>(colour & 0x00FFFFFFu); }
 
 // Fills through the DC brush, so that drawing a page creates no brush at all.
 void FillSolid(HDC dc, const RECT& rect, Colour colour) {

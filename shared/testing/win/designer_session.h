@@ -47,10 +47,10 @@ public:
     // The text a layout box of the program's piece holds now.
     std::u16string Line(std::string_view box) { return std::u16string(form_->Printer().Window()->layout().Text(box)); }
 
-    // Clicks a label button; the PDF it printed, or empty when none came.
-    std::wstring Print(std::string_view label) {
+    // Clicks a label button; the PDF it printed, or empty when none came within `timeout`.
+    std::wstring Print(std::string_view label, std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
         driver().ClickLabel(label);
-        return Printed();
+        return Printed(timeout);
     }
     // Clicks a label that pops up a menu and chooses item `item` (from 0) in it.
     // (-1 dismisses it). Waits `timeout` for a print.

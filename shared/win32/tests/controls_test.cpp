@@ -1,9 +1,11 @@
-// The editor's controls: windowless labels hit and clicked at the window's resolution, and
-// text boxes that take only what the record file can keep.
+// The editor's controls: windowless labels hit and clicked at the window's resolution, a
+// window's press that the mouse capture leaves, and text boxes that take only what the record
+// file can keep.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "win32/label_window.h"
 #include "win32/labels.h"
 #include "win32/text_box.h"
 
@@ -46,6 +48,41 @@ TEST(LabelSet, AClickIsAPressAndAReleaseOnTheSameLabel) {
     EXPECT_EQ(labels.Release(1), -1) << "dragging onto another label cancels";
     labels.Press(0);
     EXPECT_EQ(labels.Release(-1), -1);
+}
+
+// One button label that counts its clicks.
+class CountingWindow final : public LabelWindow {
+public:
+    CountingWindow() { AddLabel({"Label19", u"Koniec", {240, 240, 1500, 255}, kYellow, Align::Centre, true}); }
+    ~CountingWindow() override { Destroy(); }
+    int clicks = 0;
+
+private:
+    void PaintBackground(HDC) override {}
+    void Label_Click(int) override { ++clicks; }
+};
+
+TEST(LabelWindow, APressWhoseMouseCaptureIsTakenAwayIsNoClick) {
+    const struct { const char* what; bool captureLost; int clicks; } cases[] = {
+        {"press and release on the label", false, 1},
+        {"the capture taken away in between", true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        CountingWindow window;
+        WindowSpec spec;
+        spec.className = L"PapyrkaLabelWindowTest";
+        spec.style = WS_POPUP | WS_VISIBLE;
+        spec.width = spec.height = 200;
+        ASSERT_TRUE(window.Create(spec));
+        const RECT label = window.Labels().PixelRect(window.Mapping(), 0);
+        const LPARAM at = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+        SendMessageW(window.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        ASSERT_EQ(GetCapture(), window.hwnd());
+        if (c.captureLost) ReleaseCapture();
+        SendMessageW(window.hwnd(), WM_LBUTTONUP, 0, at);
+        EXPECT_EQ(window.clicks, c.clicks);
+    }
 }
 
 std::wstring TextOf(HWND window) {

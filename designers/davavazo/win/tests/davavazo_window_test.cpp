@@ -58,7 +58,7 @@ TEST_F(DavavazoWindowTest, EightBoxesInOneColumnWithTheirCaptionsArrowsAndTitle)
         const RECT label = form->Labels().PixelRect(form->Mapping(), found);
         EXPECT_EQ(label.right, 128);
         EXPECT_EQ(label.top, e.top);
-        EXPECT_EQ(form->Labels()[found].colour, win::kYellow);
+        EXPECT_EQ(form->Labels()[found].colour, kYellow);
         EXPECT_EQ(form->Labels()[found].align, Align::Right);
     }
     for (const POINT twips : {POINT{5400, 1920}, POINT{5400, 2520}})   // Image1, Image2

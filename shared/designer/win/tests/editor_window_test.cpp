@@ -92,14 +92,14 @@ TEST_F(Form3Test, ABorderlessFixedToolWindowOf6000TwipsCentredWithEverythingAtIt
     EXPECT_TRUE(Same(frame, after));
 
     const struct { const char* name; const char16_t* caption; RECT pixels; COLORREF colour; } labels[] = {
-        {"Label9", u"MENU >", {16, 96, 65, 113}, win::kYellow},
-        {"Label10", u"Vytvoriť", {72, 96, 121, 113}, win::kPink},
-        {"Label11", u"Vymazať", {136, 96, 185, 113}, win::kPink},
-        {"Label12", u"Vyhľadať", {200, 96, 257, 113}, win::kPink},
-        {"Label13", u"Vytlačiť", {272, 96, 321, 113}, win::kPink},
-        {"Label14", u"Uložiť", {336, 96, 385, 113}, win::kPink},
-        {"Label19", u"Koniec", {16, 368, 385, 385}, win::kYellow},
-        {"lblCurrRecord", u"No Records", {8, 344, 385, 361}, win::kYellow},
+        {"Label9", u"MENU >", {16, 96, 65, 113}, kYellow},
+        {"Label10", u"Vytvoriť", {72, 96, 121, 113}, kPink},
+        {"Label11", u"Vymazať", {136, 96, 185, 113}, kPink},
+        {"Label12", u"Vyhľadať", {200, 96, 257, 113}, kPink},
+        {"Label13", u"Vytlačiť", {272, 96, 321, 113}, kPink},
+        {"Label14", u"Uložiť", {336, 96, 385, 113}, kPink},
+        {"Label19", u"Koniec", {16, 368, 385, 385}, kYellow},
+        {"lblCurrRecord", u"No Records", {8, 344, 385, 361}, kYellow},
     };
     for (const auto& e : labels) {
         SCOPED_TRACE(e.name);
@@ -108,7 +108,7 @@ TEST_F(Form3Test, ABorderlessFixedToolWindowOf6000TwipsCentredWithEverythingAtIt
         EXPECT_EQ(driver.Colour(e.name), e.colour);
         EXPECT_TRUE(Same(driver.LabelRect(e.name), e.pixels));
     }
-    EXPECT_EQ(driver.Colour("Label17"), win::kWhite);
+    EXPECT_EQ(driver.Colour("Label17"), kWhite);
     EXPECT_TRUE(Same(ChildRect(driver.Box("txtMemo")), RECT{136, 168, 337, 203}));
     EXPECT_FALSE(IsWindowVisible(driver.Box("txtHidden")));
 
@@ -123,7 +123,7 @@ TEST_F(Form3Test, ABorderlessFixedToolWindowOf6000TwipsCentredWithEverythingAtIt
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(driver.Box("txtName"), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -22);   // 8.25 pt at 192 dpi
     driver.MoveTo(driver.Centre("Label13"));
-    EXPECT_EQ(driver.Colour("Label13"), win::kGreen);
+    EXPECT_EQ(driver.Colour("Label13"), kGreen);
 }
 
 TEST_F(Form3Test, ButtonsTurnGreenUnderTheMouseUntilTheBackgroundAndShowAHandCursor) {
@@ -135,7 +135,7 @@ TEST_F(Form3Test, ButtonsTurnGreenUnderTheMouseUntilTheBackgroundAndShowAHandCur
         HDC dc = GetDC(form->hwnd());
         int count = 0;
         for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) count += GetPixel(dc, x, y) == win::kGreen;
+            for (int x = r.left; x < r.right; ++x) count += GetPixel(dc, x, y) == kGreen;
         ReleaseDC(form->hwnd(), dc);
         return count;
     };
@@ -146,15 +146,15 @@ TEST_F(Form3Test, ButtonsTurnGreenUnderTheMouseUntilTheBackgroundAndShowAHandCur
     driver.MoveTo(driver.Centre("Label9"));
     driver.MoveTo(driver.AtTwips(1000, 1850));
     for (const char* name : {"Label10", "Label11", "Label19", "Label14"})
-        EXPECT_EQ(driver.Colour(name), win::kGreen) << name;
-    EXPECT_EQ(driver.Colour("Label12"), win::kPink);
-    EXPECT_EQ(driver.Colour("Label9"), win::kYellow);
+        EXPECT_EQ(driver.Colour(name), kGreen) << name;
+    EXPECT_EQ(driver.Colour("Label12"), kPink);
+    EXPECT_EQ(driver.Colour("Label9"), kYellow);
     EXPECT_GT(greenPixels(), 10);
 
     driver.MoveTo(driver.AtTwips(3000, 5000));   // bare background
     for (const char* name : {"Label10", "Label11", "Label12", "Label13", "Label14"})
-        EXPECT_EQ(driver.Colour(name), win::kPink) << name;
-    EXPECT_EQ(driver.Colour("Label19"), win::kYellow);
+        EXPECT_EQ(driver.Colour(name), kPink) << name;
+    EXPECT_EQ(driver.Colour("Label19"), kYellow);
 
     const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
     for (const char* name : {"Label10", "Label11", "Label12", "Label13", "Label14", "Label19"})
