@@ -6,6 +6,7 @@
 #include "designer/designer_tables.h"
 #include "designers/davavazo/davavazo.h"
 #include "designers/vevuvez/vevuvez.h"
+#include "designers/zozuraz/zozuraz.h"
 
 namespace papyrka {
 namespace {
@@ -18,6 +19,7 @@ struct Program {
 const Program kPrograms[] = {
     {"Davavazo", &davavazo::DavavazoDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
+    {"Zozuraz", &zozuraz::ZozurazDesigner},
 };
 
 TEST(DesignerTables, EveryProgramsTablesFitTogether) {
