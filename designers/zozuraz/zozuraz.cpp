@@ -11,8 +11,8 @@ const RecordLayout kRecord{
      "txt2"},
 };
 
-// The hidden boxes are multi-line so that a line break the file holds there is kept too:
-// a single-line box would drop it, and the next save would change the field.
+// The hidden boxes are multi-line: a line break the file holds in one of them is then kept
+// by every save, whatever a system's single-line box makes of line breaks.
 const EditorFace kFace{
     u"Rirudiv",
     "Label17",
@@ -24,10 +24,10 @@ const EditorFace kFace{
         Box("txtCompany", {3720, 2640, 2175, 285}),
         Box("txtPhone2", {120, 3240, 5775, 285}).MultiLine(),
         Box("txtEmail", {120, 3840, 5775, 1125}).Scrolled(),
-        HiddenBox("txtAddress"),
-        HiddenBox("txtMemo"),
-        HiddenBox("txt1"),
-        HiddenBox("txt2"),
+        HiddenBox("txtAddress").MultiLine(),
+        HiddenBox("txtMemo").MultiLine(),
+        HiddenBox("txt1").MultiLine(),
+        HiddenBox("txt2").MultiLine(),
     },
     {
         Caption(u"ID :", {120, 1800, 375, 195}).Left(),
