@@ -9,6 +9,7 @@
 #include "designers/radirir/radirir.h"
 #include "designers/vevuvez/vevuvez.h"
 #include "designers/vreckar/vreckar.h"
+#include "designers/zozuraz/zozuraz.h"
 
 namespace papyrka {
 namespace {
@@ -24,6 +25,7 @@ const Program kPrograms[] = {
     {"Vevuvez", &vevuvez::VevuvezDesigner},
     {"Kuvertex", &kuvertex::KuvertexDesigner},
     {"Vreckar", &vreckar::VreckarDesigner},
+    {"Zozuraz", &zozuraz::ZozurazDesigner},
 };
 
 TEST(DesignerTables, EveryProgramsTablesFitTogether) {

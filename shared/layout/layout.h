@@ -55,6 +55,7 @@ struct LayoutBox {
     bool whiteBackground = false;     // otherwise transparent
     bool framed = false;              // thin black frame on the box's edge
     std::u16string text;              // the starting text; then the last one set
+    int linePitch = 0;                // twips from one line's top to the next; 0: the font's height
 };
 
 class Layout {

@@ -67,9 +67,10 @@ std::vector<TextLine> WrapText(std::u16string_view text, int boxWidth, const Mea
     return lines;
 }
 
-int VisibleLineCount(int boxHeight, int lineHeight) {
+int VisibleLineCount(int boxHeight, int lineHeight, int linePitch) {
     if (lineHeight <= 0) return 1;
-    return std::max(1, boxHeight / lineHeight);
+    if (linePitch <= 0) linePitch = lineHeight;
+    return std::max(1, (boxHeight - lineHeight) / linePitch + 1);
 }
 
 int LineOffset(Align align, int boxWidth, int lineWidth) {

@@ -26,8 +26,8 @@ using MeasureText = std::function<int(std::u16string_view)>;
 std::vector<TextLine> WrapText(std::u16string_view text, int boxWidth, const MeasureText& measure, int maxLines);
 
 // Lines a box shows: those that fit wholly; the first line always, cut at the bottom edge
-// if the box is lower than one line.
-int VisibleLineCount(int boxHeight, int lineHeight);
+// if the box is lower than one line. Lines start `linePitch` apart (0: `lineHeight`).
+int VisibleLineCount(int boxHeight, int lineHeight, int linePitch = 0);
 
 // Where a line starts, from the box's left edge; negative when a centred or right-aligned
 // line is wider than the box, so that the cut falls on both sides or on the left.

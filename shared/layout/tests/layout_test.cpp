@@ -127,6 +127,9 @@ TEST(BoxLines, WholeLinesShowButAlwaysTheFirstAndWideLinesOverhangByAlignment) {
     // An 8.25 pt line (195 twips) in boxes of several heights; a box lower than its font is cut.
     for (auto [box, line, shown] : {std::array{255, 195, 1}, {390, 195, 2}, {389, 195, 1}, {100, 195, 1}, {0, 0, 1}})
         EXPECT_EQ(VisibleLineCount(box, line), shown) << box;
+    // Lines set wider apart than the font is high: the last one needs only its own height.
+    for (auto [box, line, pitch, shown] : {std::array{672, 49, 50, 13}, {648, 49, 50, 12}, {40, 49, 50, 1}})
+        EXPECT_EQ(VisibleLineCount(box, line, pitch), shown) << box;
     // Lines of 40 and 160 in a box 100 wide: a wide one is cut on the right, both sides or the left.
     EXPECT_EQ((std::array{LineOffset(Align::Left, 100, 40), LineOffset(Align::Centre, 100, 40),
                           LineOffset(Align::Right, 100, 40)}),

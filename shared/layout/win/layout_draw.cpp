@@ -37,7 +37,7 @@ public:
 private:
     void Outline(const RECT& r) const;
     void Text(const RECT& area, int inset, std::u16string_view text, const FontSpec& font, Align align,
-              Colour colour) const;
+              Colour colour, int linePitch = 0) const;
 
     HDC dc_;
     const DeviceMapping& map_;
@@ -100,7 +100,7 @@ void ArtPainter::Box(const LayoutBox& box) const {
     if (box.framed) InflateRect(&area, -tx_, -ty_);   // the text stays inside the frame
     // In a frame the text keeps one screen pixel from the side lines, so that they never
     // merge with the first or last letter.
-    Text(area, box.framed ? tx_ : 0, box.text, box.font, box.align, box.colour);
+    Text(area, box.framed ? tx_ : 0, box.text, box.font, box.align, box.colour, box.linePitch);
     if (box.framed) Outline(r);
 }
 
@@ -112,7 +112,7 @@ void ArtPainter::Outline(const RECT& r) const {
 }
 
 void ArtPainter::Text(const RECT& area, int inset, std::u16string_view text, const FontSpec& font, Align align,
-                      Colour colour) const {
+                      Colour colour, int linePitch) const {
     if (text.empty() || area.right <= area.left || area.bottom <= area.top) return;
     SaveDcGuard saved(dc_);
     // Nothing of a box's text may reach past the box: the clip region cuts every glyph,
@@ -132,13 +132,14 @@ void ArtPainter::Text(const RECT& area, int inset, std::u16string_view text, con
         return static_cast<int>(size.cx);
     };
     const int width = area.right - area.left - 2 * inset;
-    const int maxLines = VisibleLineCount(area.bottom - area.top, lineHeight);
+    const int pitch = linePitch > 0 ? std::max(1, map_.H(linePitch)) : lineHeight;
+    const int maxLines = VisibleLineCount(area.bottom - area.top, lineHeight, pitch);
     int y = area.top;
     for (const TextLine& line : WrapText(text, width, measure, maxLines)) {
         const int x = area.left + inset + LineOffset(align, width, line.width);
         ExtTextOutW(dc_, x, y, ETO_CLIPPED, &area, Wide(text.substr(line.start)), static_cast<UINT>(line.length),
                     nullptr);
-        y += lineHeight;
+        y += pitch;
     }
 }
 
