@@ -5,6 +5,7 @@
 
 #include "designer/designer_tables.h"
 #include "designers/davavazo/davavazo.h"
+#include "designers/kryton/kryton.h"
 #include "designers/vevuvez/vevuvez.h"
 
 namespace papyrka {
@@ -17,6 +18,7 @@ struct Program {
 
 const Program kPrograms[] = {
     {"Davavazo", &davavazo::DavavazoDesigner},
+    {"Kryton", &kryton::KrytonDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
 };
 
