@@ -7,6 +7,7 @@
 #include "designers/davavazo/davavazo.h"
 #include "designers/kuvertex/kuvertex.h"
 #include "designers/radirir/radirir.h"
+#include "designers/kryton/kryton.h"
 #include "designers/vevuvez/vevuvez.h"
 #include "designers/vreckar/vreckar.h"
 #include "designers/zozuraz/zozuraz.h"
@@ -22,6 +23,7 @@ struct Program {
 const Program kPrograms[] = {
     {"Davavazo", &davavazo::DavavazoDesigner},
     {"Radirir", &radirir::RadirirDesigner},
+    {"Kryton", &kryton::KrytonDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
     {"Kuvertex", &kuvertex::KuvertexDesigner},
     {"Vreckar", &vreckar::VreckarDesigner},
