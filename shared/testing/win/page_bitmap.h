@@ -16,7 +16,7 @@ public:
     PageBitmap& operator=(const PageBitmap&) = delete;
     ~PageBitmap();
 
-    bool ok() const { return dc_ && bits_; }
+    bool ok() const { return bits_ != nullptr; }
     HDC dc() const { return dc_; }
     int width() const { return width_; }
     int height() const { return height_; }
@@ -24,7 +24,7 @@ public:
     COLORREF Pixel(int x, int y) const;   // white outside the page
     bool White(int x, int y) const { return Pixel(x, y) == RGB(255, 255, 255); }
     bool Black(int x, int y) const { return Pixel(x, y) == RGB(0, 0, 0); }
-    // Pixels that are not white in [left, right) x [top, bottom), clipped to the page.
+    // Pixels that are not white in [left, right) x [top, bottom).
     int Marked(const RECT& area) const;
 
 private:

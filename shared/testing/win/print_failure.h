@@ -20,6 +20,7 @@ public:
     void Remove();                                       // no default printer at all
 
 private:
+    void Set(const std::wstring& device);
     HKEY key_ = nullptr;
     bool had_ = false;
     std::wstring saved_;
@@ -40,6 +41,7 @@ public:
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    static inline MessageBoxCloser* active_ = nullptr;
     HHOOK hook_ = nullptr;
 };
 
