@@ -6,7 +6,6 @@
 
 #include "base/cp1250.h"
 #include "record/editor.h"
-#include "testing/test_support.h"
 
 namespace papyrka {
 namespace {
@@ -131,19 +130,6 @@ TEST(Editor, DeleteAsksWithTheStoredNameDropsTheUnstoredEditsAndShowsTheRightRec
         EXPECT_EQ(e.view.enabled, count > 0);
         for (int i = 1; i <= count; ++i) EXPECT_EQ(e.Stored(i, 1), u"tel " + e.Stored(i, 0)) << "nothing typed is stored";
     }
-}
-
-TEST(Editor, SaveStoresTheShownRecordAndLoadShowsTheCurrentOne) {
-    test::ScratchFolder folder;
-    test::RecordingReporter reporter;
-    Editor e({"Novák", "Kováč"}, 2);
-    e.view.boxes[2] = u"Ďalší riadok";
-    EXPECT_TRUE(e.editor.Save(folder.File("Davavazo.dat"), reporter));
-    Editor reloaded;
-    reloaded.editor.Load(folder.File("Davavazo.dat"), reporter);
-    EXPECT_EQ(reloaded.view.position, u"Record 2 of 2");
-    EXPECT_EQ(reloaded.view.boxes, (Texts{U("Kováč"), U("tel Kováč"), U("Ďalší riadok")}));
-    EXPECT_TRUE(reporter.messages.empty());
 }
 
 TEST(Editor, SearchStoresTheBoxesScansFromTheFirstRecordAndFocusesTheMatchingBox) {

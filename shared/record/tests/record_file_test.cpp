@@ -54,37 +54,32 @@ TEST(RecordFile, ListsReplaceTheOldFileAndLoadBackUnchanged) {
     }
 }
 
-TEST(RecordFile, AMissingFileIsSilentAndAnUnreadableOneSaysWhyWithAnEmptyList) {
+TEST(RecordFile, AMissingFileIsSilentAndAnUnreadableOrShortOneSaysWhyOnceAndKeepsWhatIsThere) {
     ScratchFolder folder;
     std::filesystem::create_directory(folder / "Radirir.dat");
-    const struct { const char* name; LoadResult::Status status; const char16_t* message; } cases[] = {
-        {"Vevuvez.dat", LoadResult::Status::Missing, nullptr},
-        {"Radirir.dat", LoadResult::Status::Failed, u"Súbor Radirir.dat sa nepodarilo načítať: "},
+    WriteBytes(folder / "Vreckar.dat", "3,3\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");
+    const struct { const char* name; LoadResult::Status status; std::vector<std::u16string> said; int current;
+                   std::vector<Record> kept; } cases[] = {
+        {"Vevuvez.dat", LoadResult::Status::Missing, {}, 0, {}},
+        {"Radirir.dat", LoadResult::Status::Failed, {u"Súbor Radirir.dat sa nepodarilo načítať: "}, 0, {}},
+        {"Vreckar.dat", LoadResult::Status::Failed, {u"Súbor Vreckar.dat je poškodený (riadok 5)", u"Vreckar.dat.bak"},
+         3, {{"a", "b"}, {"c", ""}, {"", ""}}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         RecordingReporter reporter;
-        RecordStore store(folder.File(c.name), SampleList());
-        EXPECT_EQ(store.Load(reporter).status, c.status) << c.name;
-        EXPECT_TRUE(store.Records().empty() && store.Records().current() == 0) << c.name;
-        ASSERT_EQ(reporter.messages.size(), c.message ? 1u : 0u) << c.name;
-        EXPECT_TRUE(!c.message || Contains(reporter.messages[0], c.message));
+        RecordList stale(2);
+        stale.append();
+        RecordStore store(folder.File(c.name), stale);
+        const LoadResult result = store.Load(reporter);
+        EXPECT_EQ(result.status, c.status);
+        EXPECT_EQ(reporter.messages, c.said.empty() ? std::vector<std::u16string>{} : std::vector{result.message});
+        for (const std::u16string& part : c.said) EXPECT_TRUE(Contains(result.message, part));
+        EXPECT_EQ(store.Records().current(), c.current);
+        std::vector<Record> records;
+        for (int i = 1; i <= store.Records().count(); ++i) records.push_back(store.Records().at(i));
+        EXPECT_EQ(records, c.kept);
     }
-}
-
-TEST(RecordFile, AShortFileKeepsWhatIsThereAndReportsOnce) {
-    ScratchFolder folder;
-    RecordingReporter reporter;
-    WriteBytes(folder / "Vreckar.dat", "3,3\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");
-    RecordStore store(folder.File("Vreckar.dat"), RecordList(2));
-    const LoadResult result = store.Load(reporter);
-    EXPECT_EQ(result.status, LoadResult::Status::Failed);
-    ASSERT_EQ(reporter.messages, std::vector<std::u16string>{result.message});
-    EXPECT_TRUE(Contains(result.message, u"Súbor Vreckar.dat je poškodený (riadok 5)"));
-    EXPECT_TRUE(Contains(result.message, u"Vreckar.dat.bak"));
-    EXPECT_EQ(store.Records().current(), 3);
-    std::vector<Record> records;
-    for (int i = 1; i <= store.Records().count(); ++i) records.push_back(store.Records().at(i));
-    EXPECT_EQ(records, (std::vector<Record>{{"a", "b"}, {"c", ""}, {"", ""}}));
 }
 
 TEST(RecordFile, AFailedSaveLeavesTheOldFileAndALaterSaveSucceeds) {
