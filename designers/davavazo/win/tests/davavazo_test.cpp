@@ -1,6 +1,6 @@
-// Davavazo end to end under Wine: a new contact typed down the column; "Vytlačiť" prints the
-// whole list as it stands, page after page, through the test printer, and saves nothing;
-// "Uložiť" saves in field order; with no printer the user is told and nothing changes.
+// Davavazo end to end under Wine: "Vytlačiť" prints the whole list as it stands, a new
+// contact not yet saved included, page after page, through the test printer, and saves
+// nothing; "Uložiť" saves in field order; with no printer the user is told and nothing changes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -67,19 +67,13 @@ protected:
     int pages = 0;
 };
 
-TEST_F(DavavazoTest, ANewContactTypedDownTheColumnPrintsUnsavedInListOrderAndIsSavedInFieldOrder) {
+TEST_F(DavavazoTest, ANewContactPrintsUnsavedInListOrderAndIsSavedInFieldOrder) {
     if (!capture.available()) GTEST_SKIP() << "no test printer: run inside scripts/testenv.sh";
     ASSERT_TRUE(test::HasDefaultPrinter());
     Open({"Nováková Ľubica", "Kováč Peter"});
     const std::string saved = folder.Read(L"Davavazo.dat");
     const test::EditorDriver driver(*form);
     driver.ClickLabel("Label10");
-    ASSERT_EQ(GetFocus(), driver.Box("txtName"));
-    for (const char* next :
-         {"txtPhone1", "txtFax", "txtCompany", "txtPhone2", "txtEmail", "txtAddress", "txtMemo", "txtName"}) {
-        SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
-        EXPECT_EQ(GetFocus(), driver.Box(next)) << next;
-    }
     driver.Type(GetFocus(), u"Horváthová Eva");
     driver.Type(driver.Box("txtFax"), u"02 123 456");
 
