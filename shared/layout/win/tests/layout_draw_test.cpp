@@ -106,7 +106,7 @@ TEST(DrawLayout, NoTextEverMarksAPixelOutsideItsBoxAndALineThatDoesNotFitWhollyI
     EXPECT_EQ(page.Marked(RECT{half.left, half.top + metrics.tmHeight, half.right, half.bottom}), 0);
 }
 
-TEST(DrawLayout, WhiteBoxesCoverTheArtworkUnderThemAndRepeatedDrawingLeaksNoGdiObject) {
+TEST(DrawLayout, WhiteBoxesCoverTheArtworkUnderThem) {
     const TwipsRect boxRect{600, 600, 1500, 375};
     PageBitmap page(200, 100);
     Draw(page, {}, Layout(3000, 1500, {FillArt{{300, 300, 2400, 900}, kBlack}},
@@ -114,12 +114,20 @@ TEST(DrawLayout, WhiteBoxesCoverTheArtworkUnderThemAndRepeatedDrawingLeaksNoGdiO
     const RECT box = DeviceRect({}, boxRect);
     EXPECT_EQ(page.Marked(box), 0);
     EXPECT_TRUE(page.Black(box.left - 1, box.top));
+}
 
-    const Layout layout(4000, 3000,
-                        {FrameArt{{120, 120, 3000, 2000}, 105}, FillArt{{240, 240, 1500, 525}, kLightGrey, 105},
-                         LineArt{{100, 100}, {3900, 2900}}, TextArt{u"CD", {300, 300, 900, 400}, {u"Arial", 18, true}}},
-                        {LayoutBox{"Label1", {120, 2400, 3000, 375}, {}, Align::Centre, kBlack, true, true, u"Ján Novák"}});
-    auto drawOnce = [&layout](const DeviceMapping& map) { Draw(PageBitmap(map.X(4000), map.Y(3000)), map, layout); };
+// Every kind of artwork, and a white framed box whose text is wider than its one line: a
+// label face with rounded corners and a grey band, a grey mark with curved corners, a
+// slanted cut line and a heading.
+const Layout kPage(8640, 8640,
+                   {FrameArt{{1440, 1440, 4320, 2880}, 105}, FillArt{{1455, 1455, 4290, 720}, kLightGrey},
+                    FillArt{{1440, 5040, 2880, 1440}, kLightGrey, 210}, LineArt{{5040, 5040}, {7920, 7920}},
+                    TextArt{u"Nadpis", {5400, 600, 2000, 400}, {u"Arial", 18, true}}},
+                   {LayoutBox{"Label1", {480, 600, 4000, 375}, {u"MS Sans Serif", 12, true}, Align::Left, kBlack, true,
+                              true, u"Papyrka: žltý kôň úpel ďábelské ódy"}});
+
+TEST(DrawLayout, RepeatedDrawingLeaksNoGdiObject) {
+    auto drawOnce = [](const DeviceMapping& map) { Draw(PageBitmap(map.X(8640), map.Y(8640)), map, kPage); };
     drawOnce({96, 96});   // anything made once per process is made now
     const DWORD before = test::GdiObjectCount();
     ASSERT_GT(before, 0u);   // the count works on this system
@@ -127,33 +135,21 @@ TEST(DrawLayout, WhiteBoxesCoverTheArtworkUnderThemAndRepeatedDrawingLeaksNoGdiO
     EXPECT_EQ(test::GdiObjectCount(), before);
 }
 
-const Layout kTextLayout(6000, 3000, {FrameArt{{240, 360, 5115, 2000}}},
-                         {Box({480, 600, 4000, 375}, u"Papyrka: žltý kôň úpel ďábelské ódy",
-                              {u"MS Sans Serif", 12, true}, Align::Left, true)});
-
-TEST(PrintLayout, EachPrintIsOnePageWithItsTextsAsTextAndItsArtworkWhereTheLayoutPutsIt) {
+TEST(PrintLayout, APrintIsOnePageWithItsTextsAsTextAndItsArtworkWhereTheLayoutPutsIt) {
     test::PrintCapture capture;
     if (!capture.available()) GTEST_SKIP() << "PAPYRKA_PDF_DIR is not set: run inside scripts/testenv.sh as root";
     ASSERT_TRUE(test::HasDefaultPrinter()) << "the test environment's PDF printer is not Wine's default printer";
-    // A label face with rounded corners and a grey band, a grey mark with curved corners, a slanted cut line.
-    const Layout shapes(8640, 8640,
-                        {FrameArt{{1440, 1440, 4320, 2880}, 105}, FillArt{{1455, 1455, 4290, 720}, kLightGrey},
-                         FillArt{{1440, 5040, 2880, 1440}, kLightGrey, 210}, LineArt{{5040, 5040}, {7920, 7920}}},
-                        {});
-    ASSERT_EQ(PrintLayoutPage(kTextLayout, u"Papyrka skúška"), u"");
-    ASSERT_EQ(PrintLayoutPage(shapes, u"Papyrka skúška"), u"");
-    const std::wstring text = capture.WaitForPdf(), art = capture.WaitForPdf();   // in the order printed
-    ASSERT_FALSE(text.empty() || art.empty());
+    ASSERT_EQ(PrintLayoutPage(kPage, u"Papyrka skúška"), u"");
+    const std::wstring pdf = capture.WaitForPdf();
+    ASSERT_FALSE(pdf.empty());
     EXPECT_TRUE(capture.WaitForPdf(std::chrono::milliseconds(300)).empty());
-
-    EXPECT_EQ(test::PdfPageCount(text), 1);
-    // The text is wider than its one-line box: the first line prints as text, the line
-    // under the box's bottom edge does not print at all.
-    const std::string printed = test::PdfText(text);
+    EXPECT_EQ(test::PdfPageCount(pdf), 1);
+    // The first line prints as text; the line under the box's bottom edge does not print at all.
+    const std::string printed = test::PdfText(pdf);
     EXPECT_NE(printed.find("Papyrka: žltý kôň úpel"), std::string::npos) << printed;
     EXPECT_EQ(printed.find("ódy"), std::string::npos) << printed;
 
-    const test::GrayImage page = test::PdfPageImage(art, 1, 300);
+    const test::GrayImage page = test::PdfPageImage(pdf, 1, 300);
     // Twips from the paper's corner (the PDF printer has no offset), and the grey range expected there.
     const struct { const char* what; int x, y, low, high; } probes[] = {
         {"rounded frame, left side", 1447, 2880, 0, 100},   {"rounded frame, bottom", 3600, 4313, 0, 100},
@@ -174,7 +170,7 @@ TEST(PrintLayout, NoUsablePrinterIsToldInSlovakAndNothingIsPrinted) {
     for (const bool remove : {true, false}) {
         remove ? setting.Remove() : setting.SetMissingPrinter(L"Papyrka chýbajúca");
         test::MessageBoxCloser closer;
-        EXPECT_FALSE(PrintLayout(kTextLayout, nullptr, u"Vevuvez"));
+        EXPECT_FALSE(PrintLayout(kPage, nullptr, u"Vevuvez"));
         EXPECT_EQ(closer.shown, 1);
         EXPECT_EQ(closer.title, L"Vevuvez");
         const wchar_t* expected = remove ? L"Nie je nastavená žiadna predvolená tlačiareň"
