@@ -5,9 +5,9 @@
 
 #include "designer/designer_tables.h"
 #include "designers/davavazo/davavazo.h"
+#include "designers/kryton/kryton.h"
 #include "designers/kuvertex/kuvertex.h"
 #include "designers/radirir/radirir.h"
-#include "designers/kryton/kryton.h"
 #include "designers/vevuvez/vevuvez.h"
 #include "designers/vreckar/vreckar.h"
 #include "designers/zozuraz/zozuraz.h"
@@ -21,13 +21,13 @@ struct Program {
 };
 
 const Program kPrograms[] = {
-    {"Davavazo", &davavazo::DavavazoDesigner},
-    {"Radirir", &radirir::RadirirDesigner},
-    {"Kryton", &kryton::KrytonDesigner},
     {"Vevuvez", &vevuvez::VevuvezDesigner},
+    {"Kryton", &kryton::KrytonDesigner},
     {"Kuvertex", &kuvertex::KuvertexDesigner},
     {"Vreckar", &vreckar::VreckarDesigner},
     {"Zozuraz", &zozuraz::ZozurazDesigner},
+    {"Radirir", &radirir::RadirirDesigner},
+    {"Davavazo", &davavazo::DavavazoDesigner},
 };
 
 TEST(DesignerTables, EveryProgramsTablesFitTogether) {

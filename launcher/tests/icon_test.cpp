@@ -1,10 +1,10 @@
+// The program icon as drawn at every size a tray may ask for; how Windows reads it from the
+// .exe and the tray is tested under Wine.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
-#include <vector>
 
-#include "launcher/ico_file.h"
 #include "launcher/program_icon_image.h"
 
 namespace papyrka::launcher {
@@ -41,19 +41,6 @@ TEST(ProgramIcon, IsAWholeWhiteFigureOnBlackInsideAGreyFrameAtEverySize) {
         EXPECT_EQ(EraseFigure(figure, firstWhite % size, firstWhite / size), white) << size << ": no limb falls apart";
     }
     EXPECT_TRUE(DrawProgramIcon(0).pixels.empty());
-}
-
-unsigned Read16(const std::vector<std::uint8_t>& bytes, size_t at) { return bytes[at] | bytes[at + 1] << 8; }
-
-// The directory and the image headers; the pixels are checked where Windows reads the icon.
-TEST(IcoFile, DescribesEachImageAsSixteenColoursAtFourBits) {
-    const std::vector<std::uint8_t> file = IcoFile({DrawProgramIcon(32), DrawProgramIcon(16), IconImage{256, {}}});
-    ASSERT_EQ(Read16(file, 4), 2u) << "an image of 256 pixels cannot be described";
-    for (size_t entry : {6, 22}) {
-        EXPECT_EQ(Read16(file, entry + 2), 16u) << "colours";
-        EXPECT_EQ(Read16(file, entry + 6), 4u) << "bits per pixel";
-        EXPECT_EQ(Read16(file, Read16(file, entry + 12) + 14), 4u) << "bits per pixel of the image itself";
-    }
 }
 
 }  // namespace

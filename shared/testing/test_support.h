@@ -41,12 +41,11 @@ struct RecordingReporter : Reporter {
 
 inline std::string ReadBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    ASSERT_TRUE((out << bytes).good()) << path;
+    ASSERT_TRUE((std::ofstream(path, std::ios::binary) << bytes).good()) << path;
 }
 
 }  // namespace papyrka::test

@@ -16,61 +16,47 @@ namespace {
 
 TEST(Twips, RoundToTheNearestDeviceUnitOnEachAxisByItsOwnResolution) {
     const struct { int twips, dpi, device; } table[] = {
-        {15, 96, 1},     {6000, 96, 400},    {5895, 96, 393},    {7, 96, 0},         {8, 96, 1},  {6000, 120, 500},
-        {255, 144, 26},  {5115, 300, 1066},  {5115, 600, 2131},  {16995, 300, 3541}, {-15, 96, -1}, {-7, 96, 0},
+        {7, 96, 0},       {8, 96, 1},          {5895, 96, 393},     {6000, 120, 500}, {255, 144, 26},
+        {5115, 300, 1066}, {5115, 600, 2131},  {-15, 96, -1},       {-7, 96, 0},
     };
     for (const auto& row : table)
         EXPECT_EQ(TwipsToDevice(row.twips, row.dpi), row.device) << row.twips << " twips at " << row.dpi;
-    for (int twips = 0; twips <= 16995; twips += 15) EXPECT_EQ(TwipsToDevice(twips, 96) * 15, twips);
     const DeviceMapping map{300, 600, 50, 70};   // each axis its own resolution, the origin kept
     EXPECT_EQ((std::array{map.X(1440), map.Y(1440), map.W(1440), map.H(1440)}), (std::array{350, 670, 300, 600}));
 }
 
-TEST(Layout, BoxesKeepTheirTableTextUntilSetAndUnknownNamesChangeNothing) {
-    Layout layout(4000, 3000, {FrameArt{{0, 0, 4000, 3000}}},
-                  {LayoutBox{"Label1", {120, 120, 2000, 255}},
-                   LayoutBox{"Label2", {120, 360, 2000, 255}, {}, Align::Left, kBlack, false, false, u"P.T."}});
-    EXPECT_EQ(layout.Text("Label1"), u"");
+TEST(Layout, APrintFillsTheBoxesOfItsPlanInOrderAndTheOthersKeepTheirText) {
+    Layout layout(4000, 3000, {}, {LayoutBox{"Label1", {120, 120, 2000, 255}},
+                                   LayoutBox{"Label2", {120, 360, 2000, 255}, {}, Align::Left, kBlack, false, false, u"P.T."}});
     EXPECT_EQ(layout.Text("Label2"), u"P.T.");
-    EXPECT_TRUE(layout.SetText("Label1", u"  Ďurčo\r\nŠtúr  "));
     EXPECT_FALSE(layout.SetText("label1", u"x"));   // names are exact
-    EXPECT_FALSE(layout.SetText("Label3", u"x"));
-    EXPECT_EQ(layout.Text("Label1"), u"  Ďurčo\r\nŠtúr  ");
-    EXPECT_EQ(layout.Text("Label3"), u"");
-    EXPECT_EQ(layout.Find("Label3"), -1);
+    EXPECT_EQ(layout.Find("label1"), -1);
+    EXPECT_EQ(layout.Text("label1"), u"");
 
-    // A print fills the boxes of its plan in order and leaves the others with an earlier print's text.
-    layout.SetText("Label2", u"earlier print");
-    const std::map<std::string_view, std::u16string> editor{{"txtPhone1", u"0905 123 456"}, {"txtFax", u""}};
+    const std::map<std::string_view, std::u16string> editor{{"txtPhone1", u"  Ďurčo\r\nŠtúr  "}, {"txtFax", u""}};
     const BoxTextSource textOf = [&editor](std::string_view control) { return editor.at(control); };
     EXPECT_TRUE(FillLayout(layout, {{"Label1", "txtPhone1"}}, textOf));
-    EXPECT_EQ(layout.Text("Label1"), u"0905 123 456");
-    EXPECT_EQ(layout.Text("Label2"), u"earlier print");
+    EXPECT_EQ(layout.Text("Label1"), u"  Ďurčo\r\nŠtúr  ");
+    EXPECT_EQ(layout.Text("Label2"), u"P.T.");
     // Later entries win, an empty text empties its box, an unknown box is reported without stopping the plan.
     EXPECT_FALSE(FillLayout(layout, {{"Label9", "txtFax"}, {"Label1", "txtPhone1"}, {"Label1", "txtFax"}}, textOf));
     EXPECT_EQ(layout.Text("Label1"), u"");
 }
 
 TEST(PaperPlacement, OffsetsAndEachAxisResolutionPlaceTheLayoutAndWhatDoesNotFitIsCut) {
-    const struct { PrinterCaps caps; TwipsPoint point; DotPoint expected; } cases[] = {
-        {{300, 300, 0, 0, 2479, 3508}, {240, 360}, {50, 75}},                        // PDF printer: no offset
-        {{600, 600, 100, 118, 4760, 6779}, {240, 360}, {200, 268}},                  // laser: 1/6 inch offsets
-        {{300, 600, 50, 100, 2400, 6800}, {5355, 3210}, {50 + 1116, 100 + 1338}},   // 300 x 600 dpi
+    const struct { PrinterCaps caps; TwipsPoint point; int x, y; } cases[] = {
+        {{300, 300, 0, 0, 2479, 3508}, {240, 360}, 50, 75},                        // PDF printer: no offset
+        {{600, 600, 100, 118, 4760, 6779}, {240, 360}, 200, 268},                  // laser: 1/6 inch offsets
+        {{300, 600, 50, 100, 2400, 6800}, {5355, 3210}, 50 + 1116, 100 + 1338},   // 300 x 600 dpi
     };
-    for (const auto& c : cases) {
-        const DotPoint dot = PaperDot(c.caps, c.point);
-        EXPECT_EQ(dot.x, c.expected.x) << c.caps.dpiX << " x " << c.caps.dpiY;
-        EXPECT_EQ(dot.y, c.expected.y) << c.caps.dpiX << " x " << c.caps.dpiY;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ((std::array{PaperDot(c.caps, c.point).x, PaperDot(c.caps, c.point).y}), (std::array{c.x, c.y}));
     EXPECT_EQ(PrinterMapping({600, 300, 100, 50, 0, 0}).X(1440), 600);   // the DC has no offset of its own
 
     // The card sheet (12000 x 16995) on A4 at 600 dpi with 1/6 inch margins is cut, not scaled.
     const TwipsRect cut = PrintedPart({600, 600, 100, 100, 4760, 6814}, 12000, 16995);
-    EXPECT_EQ(cut.width, 11424);
-    EXPECT_EQ(cut.height, 16353);
     const TwipsRect whole = PrintedPart({300, 600, 0, 0, 2400, 6800}, 4185, 3090);
-    EXPECT_EQ(whole.width, 4185);
-    EXPECT_EQ(whole.height, 3090);
+    EXPECT_EQ((std::array{cut.width, cut.height, whole.width, whole.height}), (std::array{11424, 16353, 4185, 3090}));
     EXPECT_EQ(PrintedPart({300, 600, 0, 0, 300, 600}, 4185, 3090).height, 1440);   // each axis by its own dots
     EXPECT_EQ(PrintedPart({0, 0, 0, 0, 300, 600}, 4185, 3090).width, 0);           // broken caps print nothing
 }
@@ -92,7 +78,6 @@ L Lines(std::u16string_view text, int width, int maxLines = 100) {
 TEST(WrapText, BreaksAtSpacesLineBreaksAndKeepsLongWordsWhole) {
     const struct { const char* what; std::u16string_view text; int width; L expected; } cases[] = {
         {"empty text has no lines", u"", 100, {}},
-        {"fits", u"Ján Novák", 100, {u"Ján Novák"}},
         {"exactly the width", u"0123456789", 100, {u"0123456789"}},
         {"wraps at the last space that fits", u"Obchodná 12 Bratislava", 100, {u"Obchodná", u"12", u"Bratislava"}},
         {"several words per line", u"aa bb cc dd ee", 50, {u"aa bb", u"cc dd", u"ee"}},
@@ -131,12 +116,10 @@ TEST(BoxLines, WholeLinesShowButAlwaysTheFirstAndWideLinesOverhangByAlignment) {
     for (auto [box, line, pitch, shown] : {std::array{672, 49, 50, 13}, {648, 49, 50, 12}, {40, 49, 50, 1}})
         EXPECT_EQ(VisibleLineCount(box, line, pitch), shown) << box;
     // Lines of 40 and 160 in a box 100 wide: a wide one is cut on the right, both sides or the left.
-    EXPECT_EQ((std::array{LineOffset(Align::Left, 100, 40), LineOffset(Align::Centre, 100, 40),
-                          LineOffset(Align::Right, 100, 40)}),
-              (std::array{0, 30, 60}));
-    EXPECT_EQ((std::array{LineOffset(Align::Left, 100, 160), LineOffset(Align::Centre, 100, 160),
-                          LineOffset(Align::Right, 100, 160)}),
-              (std::array{0, -30, -60}));
+    const struct { Align align; int narrow, wide; } offsets[] = {{Align::Left, 0, 0}, {Align::Centre, 30, -30},
+                                                                 {Align::Right, 60, -60}};
+    for (const auto& o : offsets)
+        EXPECT_EQ((std::array{LineOffset(o.align, 100, 40), LineOffset(o.align, 100, 160)}), (std::array{o.narrow, o.wide}));
 }
 
 }  // namespace

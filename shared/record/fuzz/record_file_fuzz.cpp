@@ -1,14 +1,12 @@
-#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 #include "round_trip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string_view bytes(reinterpret_cast<const char*>(data), size);
     for (int fieldCount : papyrka::fuzz::kFieldCounts) {
-        std::string broken = papyrka::fuzz::CheckRoundTrip(bytes, fieldCount);
+        const std::string broken = papyrka::fuzz::CheckRoundTrip({reinterpret_cast<const char*>(data), size}, fieldCount);
         if (!broken.empty()) {
             std::fprintf(stderr, "%d fields: %s\n", fieldCount, broken.c_str());
             std::abort();

@@ -13,11 +13,10 @@ constexpr int kFieldCounts[] = {1, 8, 9, 10, 13, 25};
 
 // Empty when the property holds, otherwise what broke it.
 inline std::string CheckRoundTrip(std::string_view bytes, int fieldCount) {
-    RecordList list(fieldCount);
+    RecordList list(fieldCount), reloaded(fieldCount);
     if (!ParseRecords(bytes, list).ok()) return {};
     const std::string saved = SerializeRecords(list);
-    RecordList reloaded(fieldCount);
-    ParseResult again = ParseRecords(saved, reloaded);
+    const ParseResult again = ParseRecords(saved, reloaded);
     if (!again.ok()) return "saved bytes fail to parse at line " + std::to_string(again.line);
     if (!(reloaded == list)) return "saved bytes parse into a different list";
     if (SerializeRecords(reloaded) != saved) return "second save differs from the first";

@@ -22,6 +22,23 @@ RecordList ListOf(int fieldCount, int current, const std::vector<std::vector<std
     return list;
 }
 
+// A record keeps its fields in one block of bytes: a change in one field must move the later
+// ones with it, and the same bytes split differently are other fields.
+TEST(Record, SettingAFieldKeepsEveryOtherFieldIntact) {
+    Record record{"Novák", "", "0905 123 456", "Žilina"};
+    const struct { size_t field; const char* text; Record expected; } steps[] = {
+        {1, "Hlavná 5", {"Novák", "Hlavná 5", "0905 123 456", "Žilina"}},
+        {0, "", {"", "Hlavná 5", "0905 123 456", "Žilina"}},
+        {3, "Banská Bystrica", {"", "Hlavná 5", "0905 123 456", "Banská Bystrica"}},
+        {2, "1", {"", "Hlavná 5", "1", "Banská Bystrica"}},
+    };
+    for (const auto& step : steps) {
+        record.set(step.field, step.text);
+        EXPECT_EQ(record, step.expected) << "after setting field " << step.field;
+    }
+    EXPECT_NE((Record{"x", "", "yz"}), (Record{"x", "yz", ""}));
+}
+
 TEST(RecordFormat, WritesTheExactBytesAndAQuoteAsAnApostrophe) {
     const struct { RecordList list; const char* bytes; } cases[] = {
         {RecordList(8), "0,0\r\n"},

@@ -11,21 +11,42 @@ namespace papyrka::test {
 
 class PageBitmap {
 public:
-    PageBitmap(int width, int height);
+    PageBitmap(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(info.bmiHeader), width, -height, 1, 32, BI_RGB};   // top-down
+        void* bits = nullptr;
+        bitmap_.reset(CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!dc_ || !bitmap_) return;
+        bits_ = static_cast<const std::uint32_t*>(bits);
+        old_ = SelectObject(dc_, bitmap_.get());
+    }
     PageBitmap(const PageBitmap&) = delete;
     PageBitmap& operator=(const PageBitmap&) = delete;
-    ~PageBitmap();
+    ~PageBitmap() {
+        if (old_) SelectObject(dc_, old_);
+        if (dc_) DeleteDC(dc_);
+    }
 
-    bool ok() const { return dc_ && bits_; }
+    bool ok() const { return bits_ != nullptr; }
     HDC dc() const { return dc_; }
     int width() const { return width_; }
     int height() const { return height_; }
 
-    COLORREF Pixel(int x, int y) const;   // white outside the page
+    COLORREF Pixel(int x, int y) const {   // white outside the page
+        if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return RGB(255, 255, 255);
+        GdiFlush();
+        const std::uint32_t value = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
+        return RGB(value >> 16 & 0xFF, value >> 8 & 0xFF, value & 0xFF);   // the DIB holds 0x00RRGGBB
+    }
     bool White(int x, int y) const { return Pixel(x, y) == RGB(255, 255, 255); }
     bool Black(int x, int y) const { return Pixel(x, y) == RGB(0, 0, 0); }
-    // Pixels that are not white in [left, right) x [top, bottom), clipped to the page.
-    int Marked(const RECT& area) const;
+    // Pixels that are not white in [left, right) x [top, bottom).
+    int Marked(const RECT& area) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) count += !White(x, y);
+        return count;
+    }
 
 private:
     int width_, height_;

@@ -23,8 +23,6 @@ struct GrayImage {
 
 // True when Wine sees a default printer (scripts/testenv.sh provides one when run as root).
 bool HasDefaultPrinter();
-// The default printer's name, empty when there is none.
-std::wstring DefaultPrinterName();
 
 class PrintCapture {
 public:
@@ -33,29 +31,21 @@ public:
 
     // False outside the test environment (PAPYRKA_PDF_DIR unset): print tests skip then.
     bool available() const { return !folder_.empty(); }
-    // The PDF folder as a Windows path.
-    const std::wstring& folder() const { return folder_; }
 
-    // The Windows path of the next complete PDF that was not there before, oldest first, or
+    // The Windows path of the next PDF that was not there before, oldest first, or
     // an empty string when none arrives within `timeout`.
     std::wstring WaitForPdf(std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
 private:
-    std::vector<std::wstring> NewCompletePdfs() const;
-
     std::wstring folder_;
     std::set<std::wstring> seen_;
 };
 
+// These three throw std::runtime_error with the tool's own message when it fails.
 // The text of every page (pdftotext -layout), UTF-8; pages end with a form feed.
 std::string PdfText(const std::wstring& pdf);
-// The number of pages (pdfinfo).
 int PdfPageCount(const std::wstring& pdf);
 // Page `page` (from 1) rendered at `dpi` in grey (pdftoppm -gray).
 GrayImage PdfPageImage(const std::wstring& pdf, int page, int dpi);
-// These three throw std::runtime_error with the tool's own message when it fails.
-
-// Reads a binary PGM (P5, one byte a pixel); false when `bytes` are not one.
-bool ParsePgm(const std::string& bytes, GrayImage& image);
 
 }  // namespace papyrka::test

@@ -10,16 +10,37 @@ namespace papyrka::test {
 // The per-user "Device" setting that names the default printer.
 class DefaultPrinterSetting {
 public:
-    DefaultPrinterSetting();
+    DefaultPrinterSetting() {
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", 0,
+                          KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS) {
+            key_ = nullptr;
+            return;
+        }
+        wchar_t value[1024]{};
+        DWORD size = sizeof(value) - sizeof(wchar_t);
+        had_ = RegQueryValueExW(key_, L"Device", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
+               ERROR_SUCCESS;
+        saved_ = value;
+    }
     DefaultPrinterSetting(const DefaultPrinterSetting&) = delete;
     DefaultPrinterSetting& operator=(const DefaultPrinterSetting&) = delete;
-    ~DefaultPrinterSetting();   // puts the setting back as it was
+    ~DefaultPrinterSetting() {   // puts the setting back as it was
+        if (!key_) return;
+        had_ ? Set(saved_) : Remove();
+        RegCloseKey(key_);
+    }
 
     bool ok() const { return key_ != nullptr; }
-    void SetMissingPrinter(const std::wstring& name);   // a default printer that does not exist
-    void Remove();                                       // no default printer at all
+    // A default printer that does not exist.
+    void SetMissingPrinter(const std::wstring& name) { Set(name + L",winspool,FILE:"); }
+    // No default printer at all.
+    void Remove() { RegDeleteValueW(key_, L"Device"); }
 
 private:
+    void Set(const std::wstring& device) {
+        RegSetValueExW(key_, L"Device", 0, REG_SZ, reinterpret_cast<const BYTE*>(device.c_str()),
+                       static_cast<DWORD>((device.size() + 1) * sizeof(wchar_t)));
+    }
     HKEY key_ = nullptr;
     bool had_ = false;
     std::wstring saved_;
@@ -29,17 +50,33 @@ private:
 // last one's title and text are kept.
 class MessageBoxCloser {
 public:
-    MessageBoxCloser();
+    MessageBoxCloser() : hook_(SetWindowsHookExW(WH_CBT, &Hook, nullptr, GetCurrentThreadId())) { active_ = this; }
     MessageBoxCloser(const MessageBoxCloser&) = delete;
     MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
-    ~MessageBoxCloser();
+    ~MessageBoxCloser() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+        active_ = nullptr;
+    }
 
     int shown = 0;
     std::wstring title;
     std::wstring text;
 
 private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        wchar_t text[1024]{};
+        if (code == HCBT_ACTIVATE && active_ && GetClassNameW(window, text, 1024) && std::wstring(text) == L"#32770") {
+            GetWindowTextW(window, text, 1024);
+            active_->title = text;
+            GetDlgItemTextW(window, 0xFFFF, text, 1024);   // a message box's text control
+            active_->text = text;
+            ++active_->shown;
+            PostMessageW(window, WM_COMMAND, IDOK, 0);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static inline MessageBoxCloser* active_ = nullptr;
     HHOOK hook_ = nullptr;
 };
 

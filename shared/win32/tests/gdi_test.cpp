@@ -1,39 +1,37 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "testing/win/gdi_count.h"
 #include "win32/artwork.h"
 #include "win32/fonts.h"
 #include "win32/gdi.h"
-#include "testing/win/gdi_count.h"
 
 namespace papyrka::win {
 namespace {
 
-TEST(Fonts, TheLabelFontIsAScalableCentralEuropeanFaceSizedByPointsAtEachResolution) {
-    for (int dpi : {96, 144, 300, 600}) {
-        Font font = CreateFontFor(kLabelFont, dpi);
-        LOGFONTW lf{};
-        ASSERT_TRUE(GetObjectW(font.get(), sizeof(lf), &lf));
-        EXPECT_EQ(lf.lfHeight, -static_cast<LONG>(8.25 * dpi / 72 + 0.5)) << dpi;
-        EXPECT_EQ(lf.lfCharSet, EASTEUROPE_CHARSET);
-        EXPECT_EQ(lf.lfWeight, FW_BOLD);
-    }
+TEST(Fonts, TheLabelFaceIsScalableCentralEuropeanBoldAndSizedByPointsAtEachResolution) {
     MemoryDc dc(nullptr, 10, 10);
     ASSERT_TRUE(dc);
-    Font font = CreateFontFor(kLabelFont, 600);
-    SelectGuard select(dc.get(), font.get());
-    TEXTMETRICW metrics{};
-    ASSERT_TRUE(GetTextMetricsW(dc.get(), &metrics));
-    EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_VECTOR) << "a bitmap face would print blocky";
-    EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, 69, 3) << "8.25 pt at 600 dpi";
+    for (int dpi : {96, 600}) {
+        SCOPED_TRACE(dpi);
+        Font font = CreateFontFor(kLabelFont, dpi);
+        SelectGuard select(dc.get(), font.get());
+        TEXTMETRICW metrics{};
+        ASSERT_TRUE(GetTextMetricsW(dc.get(), &metrics));
+        EXPECT_NEAR(metrics.tmHeight - metrics.tmInternalLeading, 8.25 * dpi / 72, 3) << "8.25 pt";
+        EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_VECTOR) << "a bitmap face would print blocky";
+        EXPECT_EQ(metrics.tmCharSet, EASTEUROPE_CHARSET);
+        EXPECT_EQ(metrics.tmWeight, FW_BOLD);
+    }
 }
 
 TEST(Fonts, CacheHandsOutOneFontPerSpecAndResolution) {
     FontCache cache;
-    const FontSpec font{u"MS Sans Serif", 9.75, false};
-    HFONT first = cache.Get(font, 96);
-    EXPECT_EQ(cache.Get(font, 96), first);
-    EXPECT_NE(cache.Get(font, 300), first);
-    EXPECT_NE(cache.Get(FontSpec{u"MS Sans Serif", 9.75, true}, 96), first);
+    HFONT first = cache.Get({u"MS Sans Serif", 9.75, false}, 96);
+    EXPECT_EQ(cache.Get({u"MS Sans Serif", 9.75, false}, 96), first);
+    EXPECT_NE(cache.Get({u"MS Sans Serif", 9.75, false}, 300), first);
+    EXPECT_NE(cache.Get({u"MS Sans Serif", 9.75, true}, 96), first);
 }
 
 TEST(Artwork, GradientRunsFromRedToBlackAtTheMiddleAndRepeatedDrawingLeaksNoObject) {
@@ -47,10 +45,9 @@ TEST(Artwork, GradientRunsFromRedToBlackAtTheMiddleAndRepeatedDrawingLeaksNoObje
         FontCache fonts;
         DrawRedGradient(dc.get(), map, {0, 0, 6000, 6000});
         if (round == 0) {
-            EXPECT_EQ(GetPixel(dc.get(), 0, 5), RGB(255, 0, 0));
+            EXPECT_EQ((std::array{GetPixel(dc.get(), 0, 5), GetPixel(dc.get(), 200, 5), GetPixel(dc.get(), 399, 5)}),
+                      (std::array{RGB(255, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0)}));
             EXPECT_NEAR(GetRValue(GetPixel(dc.get(), 100, 5)), 130, 30);
-            EXPECT_EQ(GetPixel(dc.get(), 200, 5), RGB(0, 0, 0));
-            EXPECT_EQ(GetPixel(dc.get(), 399, 5), RGB(0, 0, 0));
         }
         DrawBevelBar(dc.get(), map, {0, 870, 6000, 300});
         DrawSuiteTitle(dc.get(), map, 6000, fonts);
