@@ -1,4 +1,4 @@
-#include "designer_url.h"
+#include "launcher/designer_url.h"
 
 #include "base/windows_path.h"
 

@@ -1,4 +1,4 @@
-#include "ico_file.h"
+#include "launcher/ico_file.h"
 
 namespace papyrka::launcher {
 

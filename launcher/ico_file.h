@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "program_icon_image.h"
+#include "launcher/program_icon_image.h"
 
 namespace papyrka::launcher {
 

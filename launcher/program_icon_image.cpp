@@ -1,4 +1,4 @@
-#include "program_icon_image.h"
+#include "launcher/program_icon_image.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "tray_menu.h"
+#include "launcher/tray_menu.h"
 
 namespace papyrka::launcher {
 

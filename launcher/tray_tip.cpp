@@ -1,4 +1,4 @@
-#include "tray_tip.h"
+#include "launcher/tray_tip.h"
 
 namespace papyrka::launcher {
 

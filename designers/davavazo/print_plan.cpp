@@ -1,4 +1,4 @@
-#include "print_plan.h"
+#include "designers/davavazo/print_plan.h"
 
 #include "base/cp1250.h"
 

@@ -1,4 +1,4 @@
-#include "about_picture.h"
+#include "launcher/win/about_picture.h"
 
 #include <iterator>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "backgrounds.h"
+#include "launcher/win/backgrounds.h"
 
-#include "about_picture.h"
+#include "launcher/win/about_picture.h"
 #include "win32/artwork.h"
 #include "launcher/launcher_artwork.h"
 #include "launcher/window_labels.h"

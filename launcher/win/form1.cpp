@@ -1,7 +1,7 @@
-#include "form1.h"
+#include "launcher/win/form1.h"
 
-#include "launch_designer.h"
-#include "tray_icon.h"
+#include "launcher/win/launch_designer.h"
+#include "launcher/win/tray_icon.h"
 #include "base/suite.h"
 
 namespace papyrka::launcher {

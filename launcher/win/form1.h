@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "form2.h"
-#include "form3.h"
-#include "program_icon.h"
+#include "launcher/win/form2.h"
+#include "launcher/win/form3.h"
+#include "launcher/win/program_icon.h"
 #include "launcher/tray_menu.h"
-#include "tray_menu_win.h"
+#include "launcher/win/tray_menu_win.h"
 #include "win32/window.h"
 
 namespace papyrka::launcher {

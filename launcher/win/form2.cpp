@@ -1,9 +1,9 @@
-#include "form2.h"
+#include "launcher/win/form2.h"
 
 #include <iterator>
 
-#include "backgrounds.h"
-#include "launch_designer.h"
+#include "launcher/win/backgrounds.h"
+#include "launcher/win/launch_designer.h"
 
 namespace papyrka::launcher {
 

@@ -2,7 +2,7 @@
 // Form2, the launcher window: seven program names on red ovals and "Koniec".
 #include <functional>
 
-#include "picture_window.h"
+#include "launcher/win/picture_window.h"
 
 namespace papyrka::launcher {
 

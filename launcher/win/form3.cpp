@@ -1,6 +1,6 @@
-#include "form3.h"
+#include "launcher/win/form3.h"
 
-#include "backgrounds.h"
+#include "launcher/win/backgrounds.h"
 #include "win32/dpi.h"
 
 namespace papyrka::launcher {

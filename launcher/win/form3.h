@@ -1,6 +1,6 @@
 #pragma once
 // Form3, the about window: the program's name and version, a picture and "Koniec".
-#include "picture_window.h"
+#include "launcher/win/picture_window.h"
 
 namespace papyrka::launcher {
 

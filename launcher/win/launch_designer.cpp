@@ -1,4 +1,4 @@
-#include "launch_designer.h"
+#include "launcher/win/launch_designer.h"
 
 #include <windows.h>
 #include <shellapi.h>

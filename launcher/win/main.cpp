@@ -3,7 +3,7 @@
 #include <objbase.h>
 
 #include "win32/dpi.h"
-#include "form1.h"
+#include "launcher/win/form1.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     papyrka::win::EnableDpiAwareness();

@@ -1,4 +1,4 @@
-#include "picture_window.h"
+#include "launcher/win/picture_window.h"
 
 #include "win32/dpi.h"
 

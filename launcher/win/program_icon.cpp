@@ -1,4 +1,4 @@
-#include "program_icon.h"
+#include "launcher/win/program_icon.h"
 
 #include <cstring>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "tray_icon.h"
+#include "launcher/win/tray_icon.h"
 
 #include "win32/popup_menu.h"
 

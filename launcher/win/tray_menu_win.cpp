@@ -1,4 +1,4 @@
-#include "tray_menu_win.h"
+#include "launcher/win/tray_menu_win.h"
 
 #include <string>
 

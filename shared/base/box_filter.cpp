@@ -1,6 +1,6 @@
-#include "box_filter.h"
+#include "base/box_filter.h"
 
-#include "cp1250.h"
+#include "base/cp1250.h"
 
 namespace papyrka {
 

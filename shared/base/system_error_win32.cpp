@@ -1,8 +1,8 @@
-#include "system_error.h"
+#include "base/system_error.h"
 
 #include <windows.h>
 
-#include "decimal.h"
+#include "base/decimal.h"
 
 namespace papyrka {
 

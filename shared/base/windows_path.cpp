@@ -1,4 +1,4 @@
-#include "windows_path.h"
+#include "base/windows_path.h"
 
 namespace papyrka {
 

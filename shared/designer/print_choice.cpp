@@ -1,4 +1,4 @@
-#include "print_choice.h"
+#include "designer/print_choice.h"
 
 namespace papyrka {
 

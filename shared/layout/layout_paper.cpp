@@ -1,4 +1,4 @@
-#include "layout_paper.h"
+#include "layout/layout_paper.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // Where a printed layout lands on the sheet. PrintLayout draws in the printer DC, whose
 // origin is the corner of the printable area, so on paper everything sits shifted by the
 // printer's physical offset, and what lies beyond the printable area is cut, not scaled.
-#include "layout.h"
+#include "layout/layout.h"
 #include "base/twips.h"
 
 namespace papyrka {

@@ -1,4 +1,4 @@
-#include "layout_text.h"
+#include "layout/layout_text.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor.h"
+#include "record/editor.h"
 
 #include <algorithm>
 #include <string>
@@ -6,7 +6,7 @@
 
 #include "base/cp1250.h"
 #include "base/decimal.h"
-#include "search.h"
+#include "record/search.h"
 
 namespace papyrka {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "record_file.h"
-#include "record_list.h"
+#include "record/record_file.h"
+#include "record/record_list.h"
 #include "base/reporter.h"
 
 namespace papyrka {

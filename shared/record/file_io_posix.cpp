@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "file_io.h"
+#include "record/file_io.h"
 
 namespace papyrka {
 namespace {

@@ -7,7 +7,7 @@
 #include "base/decimal.h"
 #include "base/system_error.h"
 #include "base/unique_handle.h"
-#include "file_io.h"
+#include "record/file_io.h"
 
 namespace papyrka {
 namespace {

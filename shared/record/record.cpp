@@ -1,4 +1,4 @@
-#include "record.h"
+#include "record/record.h"
 
 #include <cstring>
 

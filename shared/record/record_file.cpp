@@ -1,9 +1,9 @@
-#include "record_file.h"
+#include "record/record_file.h"
 
 #include <exception>
 
 #include "base/decimal.h"
-#include "record_format.h"
+#include "record/record_format.h"
 
 namespace papyrka {
 namespace {

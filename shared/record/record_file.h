@@ -2,8 +2,8 @@
 // The record file: header "count,current", then every field on its own quoted line,
 // Windows-1250, CR LF. Load and Save never throw; every failure goes to the Reporter as
 // one message and leaves the list as the rules say.
-#include "file_io.h"
-#include "record_list.h"
+#include "record/file_io.h"
+#include "record/record_list.h"
 #include "base/reporter.h"
 
 #include <string>

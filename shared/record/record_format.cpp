@@ -1,4 +1,4 @@
-#include "record_format.h"
+#include "record/record_format.h"
 
 #include <algorithm>
 #include <cstring>

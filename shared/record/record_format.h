@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "record_list.h"
+#include "record/record_list.h"
 
 namespace papyrka {
 

@@ -1,4 +1,4 @@
-#include "record_list.h"
+#include "record/record_list.h"
 
 #include <algorithm>
 #include <utility>

@@ -4,7 +4,7 @@
 // Windows-1250 bytes of the record file, so every byte survives a load and a save.
 #include <vector>
 
-#include "record.h"
+#include "record/record.h"
 
 namespace papyrka {
 

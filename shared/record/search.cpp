@@ -1,4 +1,4 @@
-#include "search.h"
+#include "record/search.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
-#include "artwork.h"
+#include "win32/artwork.h"
 
 #include <iterator>
 
 #include "base/suite.h"
-#include "dpi.h"
-#include "gdi.h"
-#include "wide.h"
+#include "win32/dpi.h"
+#include "win32/gdi.h"
+#include "win32/wide.h"
 
 namespace papyrka::win {
 

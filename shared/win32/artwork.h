@@ -3,7 +3,7 @@
 // black gradient, bevelled grey bars, the red title, arrows, oval buttons, the hand cursor.
 #include <windows.h>
 
-#include "fonts.h"
+#include "win32/fonts.h"
 #include "base/twips.h"
 
 namespace papyrka::win {

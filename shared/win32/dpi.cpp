@@ -1,6 +1,6 @@
-#include "dpi.h"
+#include "win32/dpi.h"
 
-#include "gdi.h"
+#include "win32/gdi.h"
 
 namespace papyrka::win {
 

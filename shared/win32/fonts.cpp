@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "win32/fonts.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "base/font_spec.h"
-#include "gdi.h"
+#include "win32/gdi.h"
 
 namespace papyrka::win {
 

@@ -1,4 +1,4 @@
-#include "gdi.h"
+#include "win32/gdi.h"
 
 namespace papyrka::win {
 

@@ -1,12 +1,12 @@
-#include "label_window.h"
+#include "win32/label_window.h"
 
 #include <windowsx.h>
 
 #include <utility>
 
-#include "artwork.h"
-#include "dpi.h"
-#include "gdi.h"
+#include "win32/artwork.h"
+#include "win32/dpi.h"
+#include "win32/gdi.h"
 
 namespace papyrka::win {
 

@@ -10,9 +10,9 @@
 
 #include "base/colour.h"
 #include "base/twips.h"
-#include "fonts.h"
-#include "labels.h"
-#include "window.h"
+#include "win32/fonts.h"
+#include "win32/labels.h"
+#include "win32/window.h"
 
 namespace papyrka::win {
 

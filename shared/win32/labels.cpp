@@ -1,8 +1,8 @@
-#include "labels.h"
+#include "win32/labels.h"
 
-#include "colour_ref.h"
-#include "dpi.h"
-#include "gdi.h"
+#include "win32/colour_ref.h"
+#include "win32/dpi.h"
+#include "win32/gdi.h"
 
 namespace papyrka::win {
 

@@ -12,8 +12,8 @@
 #include "base/colour.h"
 #include "base/font_spec.h"
 #include "base/twips.h"
-#include "fonts.h"
-#include "wide.h"
+#include "win32/fonts.h"
+#include "win32/wide.h"
 
 namespace papyrka::win {
 

@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "win32/message_box.h"
 
 #include <string>
 

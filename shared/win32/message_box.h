@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "base/reporter.h"
-#include "wide.h"
+#include "win32/wide.h"
 
 namespace papyrka::win {
 

@@ -1,4 +1,4 @@
-#include "popup_menu.h"
+#include "win32/popup_menu.h"
 
 namespace papyrka::win {
 

@@ -1,9 +1,9 @@
-#include "printing.h"
+#include "win32/printing.h"
 
 #include <string>
 
 #include "base/system_error.h"
-#include "wide.h"
+#include "win32/wide.h"
 
 namespace papyrka::win {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "gdi.h"
+#include "win32/gdi.h"
 #include "base/twips.h"
 
 namespace papyrka::win {

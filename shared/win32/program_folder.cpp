@@ -1,11 +1,11 @@
-#include "program_folder.h"
+#include "win32/program_folder.h"
 
 #include <windows.h>
 
 #include <vector>
 
 #include "base/windows_path.h"
-#include "wide.h"
+#include "win32/wide.h"
 
 namespace papyrka::win {
 

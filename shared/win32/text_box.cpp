@@ -1,11 +1,11 @@
-#include "text_box.h"
+#include "win32/text_box.h"
 
 #include <commctrl.h>
 
 #include <string>
 
 #include "base/box_filter.h"
-#include "wide.h"
+#include "win32/wide.h"
 
 namespace papyrka::win {
 

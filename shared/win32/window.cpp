@@ -1,4 +1,4 @@
-#include "window.h"
+#include "win32/window.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "print_list.h"
+#include "designers/davavazo/win/print_list.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor_boxes.h"
+#include "designer/win/editor_boxes.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "editor_labels.h"
+#include "designer/win/editor_labels.h"
 
 namespace papyrka {
 

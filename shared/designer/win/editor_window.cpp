@@ -1,12 +1,12 @@
-#include "editor_window.h"
+#include "designer/win/editor_window.h"
 
 #include <utility>
 
 #include "win32/artwork.h"
 #include "win32/colour_ref.h"
 #include "win32/dpi.h"
-#include "editor_labels.h"
-#include "search_dialog.h"
+#include "designer/win/editor_labels.h"
+#include "designer/win/search_dialog.h"
 #include "win32/gdi.h"
 #include "win32/message_box.h"
 
@@ -42,16 +42,16 @@ int TextWidthTwips(HWND window, HFONT font, std::u16string_view text, int dpiX) 
 
 }  // namespace
 
-Form3::Form3(const Designer& designer, std::u16string folder, OnDestroy onDestroy)
+EditorWindow::EditorWindow(const Designer& designer, std::u16string folder, OnDestroy onDestroy)
     : designer_(designer), folder_(std::move(folder)), onDestroy_(onDestroy),
       editor_(designer.tables.record.fieldCount(), *this), printer_(designer.tables.layout), reporter_(&messageOwner_, designer.tables.programTitle),
       boxBrush_(CreateSolidBrush(win::ColourRef(kDarkRed))) {}
 
-Form3::~Form3() { Destroy(); }
+EditorWindow::~EditorWindow() { Destroy(); }
 
-std::u16string Form3::RecordFilePath() const { return folder_ + u"\\" + designer_.tables.record.wideFileName(); }
+std::u16string EditorWindow::RecordFilePath() const { return folder_ + u"\\" + designer_.tables.record.wideFileName(); }
 
-bool Form3::Open() {
+bool EditorWindow::Open() {
     const SIZE size = win::ClientSizeForTwips(nullptr, kFormTwips, kFormTwips);
     const std::wstring title(win::Wide(designer_.tables.programTitle), designer_.tables.programTitle.size());
     win::WindowSpec spec;
@@ -74,7 +74,7 @@ bool Form3::Open() {
     return true;
 }
 
-LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT EditorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         if (!Form_Create()) return -1;
@@ -109,13 +109,13 @@ LRESULT Form3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return LabelWindow::HandleMessage(message, wParam, lParam);
 }
 
-bool Form3::OnSysCommand(WPARAM command) {
+bool EditorWindow::OnSysCommand(WPARAM command) {
     // Neither moved nor resized by the user; everything else (Alt+F4 included) as usual.
     const WPARAM kind = command & 0xFFF0;
     return kind == SC_MOVE || kind == SC_SIZE || kind == SC_MAXIMIZE;
 }
 
-bool Form3::Form_Create() {
+bool EditorWindow::Form_Create() {
     messageOwner_ = hwnd();
     const DeviceMapping& map = Mapping();
     const int titleWidth = TextWidthTwips(hwnd(), Fonts().Get(kTitleFont, map.dpiY), designer_.tables.face.programName, map.dpiX);
@@ -124,7 +124,7 @@ bool Form3::Form_Create() {
     return boxBrush_ && boxes_.Create(hwnd(), designer_.tables.face, designer_.tables.record);
 }
 
-void Form3::Form_Load() {
+void EditorWindow::Form_Load() {
     // The record file is opened by its absolute path, so nothing depends on the current
     // folder; it is still set, as the programs have always worked in their own folder.
     const std::wstring folder(win::Wide(folder_), folder_.size());
@@ -135,20 +135,20 @@ void Form3::Form_Load() {
     if (!loadMessages_.empty()) PostMessageW(hwnd(), kShowLoadMessages, 0, 0);
 }
 
-void Form3::ShowLoadMessages() {
+void EditorWindow::ShowLoadMessages() {
     std::vector<std::u16string> messages = std::exchange(loadMessages_, {});
     for (const std::u16string& text : messages) reporter_.Message(text);
 }
 
-bool Form3::Form_Unload() { return editor_.Save(RecordFilePath(), reporter_); }
+bool EditorWindow::Form_Unload() { return editor_.Save(RecordFilePath(), reporter_); }
 
-void Form3::OnClose() {
+void EditorWindow::OnClose() {
     // The user has just been told that the save failed: the window stays, with the list, so
     // that nothing is lost; "Koniec" still leaves without saving.
     if (Form_Unload()) DestroyWindow(hwnd());
 }
 
-void Form3::OnEndSession(bool ending) {
+void EditorWindow::OnEndSession(bool ending) {
     // Saved again although the question saved already: a forced log-off never asks. The
     // session may end as soon as this returns.
     if (!ending) return;
@@ -156,13 +156,13 @@ void Form3::OnEndSession(bool ending) {
     DestroyWindow(hwnd());
 }
 
-void Form3::Form_MouseMove() {
+void EditorWindow::Form_MouseMove() {
     for (const HoverLabel& label : kHoverLabels) SetLabelColour(Labels().Find(label.name), label.restingColour);
 }
 
-void Form3::Highlight(std::string_view label) { SetLabelColour(Labels().Find(label), kGreen); }
+void EditorWindow::Highlight(std::string_view label) { SetLabelColour(Labels().Find(label), kGreen); }
 
-void Form3::RunButton(ButtonAction action) {
+void EditorWindow::RunButton(ButtonAction action) {
     switch (action) {
     case ButtonAction::None: break;
     case ButtonAction::PrintLayout: printer_.FillAndPrint(designer_.tables.print, *this); break;
@@ -173,16 +173,16 @@ void Form3::RunButton(ButtonAction action) {
     }
 }
 
-void Form3::Label14_Click() {
+void EditorWindow::Label14_Click() {
     editor_.Save(RecordFilePath(), reporter_);
 }
 
-void Form3::Label19_Click() {
+void EditorWindow::Label19_Click() {
     // Ends at once: nothing is stored, saved or asked.
     DestroyWindow(hwnd());
 }
 
-void Form3::Label_MouseMove(int label) {
+void EditorWindow::Label_MouseMove(int label) {
     const std::string_view name = Labels()[label].name;
     if (name == "Label10") Label10_MouseMove();
     else if (name == "Label11") Label11_MouseMove();
@@ -192,7 +192,7 @@ void Form3::Label_MouseMove(int label) {
     else if (name == "Label19") Label19_MouseMove();
 }
 
-void Form3::Label_Click(int label) {
+void EditorWindow::Label_Click(int label) {
     const std::string_view name = Labels()[label].name;
     if (name == "Label9") Label9_Click();
     else if (name == "Label10") Label10_Click();
@@ -203,13 +203,13 @@ void Form3::Label_Click(int label) {
     else if (name == "Label19") Label19_Click();
 }
 
-int Form3::ImageAt(POINT pixel) const {
+int EditorWindow::ImageAt(POINT pixel) const {
     if (Contains(win::PixelRect(Mapping(), designer_.tables.face.image1), pixel)) return 0;
     if (Contains(win::PixelRect(Mapping(), designer_.tables.face.image2), pixel)) return 1;
     return -1;
 }
 
-void Form3::OnActivate(bool active) {
+void EditorWindow::OnActivate(bool active) {
     // A plain window forgets its focused box when a message box or the search dialog takes
     // over; bring the focus back where it was.
     if (!active) {
@@ -221,7 +221,7 @@ void Form3::OnActivate(bool active) {
     SetFocus(back && IsWindowEnabled(back) ? back : hwnd());
 }
 
-void Form3::PaintBackground(HDC dc) {
+void EditorWindow::PaintBackground(HDC dc) {
     const DeviceMapping& map = Mapping();
     win::DrawRedGradient(dc, map, TwipsRect{0, 0, kFormTwips, kFormTwips});
     for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(dc, map, bar);
@@ -230,7 +230,7 @@ void Form3::PaintBackground(HDC dc) {
     win::DrawArrow(dc, map, designer_.tables.face.image2, false);
 }
 
-LRESULT Form3::OnControlColour(HDC dc, HWND control) {
+LRESULT EditorWindow::OnControlColour(HDC dc, HWND control) {
     if (boxes_.FieldOf(control) < 0) return DefaultHandling(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
                                                             reinterpret_cast<LPARAM>(control));
     SetTextColor(dc, win::ColourRef(kWhite));
@@ -238,34 +238,34 @@ LRESULT Form3::OnControlColour(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(boxBrush_.get());
 }
 
-std::u16string Form3::BoxText(std::string_view control) const {
+std::u16string EditorWindow::BoxText(std::string_view control) const {
     const int field = designer_.tables.record.fieldIndex(control);
     return field >= 0 ? boxes_.Text(field) : std::u16string();
 }
 
-HWND Form3::Box(std::string_view control) const {
+HWND EditorWindow::Box(std::string_view control) const {
     const int field = designer_.tables.record.fieldIndex(control);
     return field >= 0 ? boxes_.box(field) : nullptr;
 }
 
-void Form3::EnableBoxes(bool enabled) {
+void EditorWindow::EnableBoxes(bool enabled) {
     // A disabled box cannot keep the focus; the window takes it so the keyboard still works.
     if (!enabled && boxes_.FieldOf(GetFocus()) >= 0) SetFocus(hwnd());
     boxes_.Enable(enabled);
 }
 
-void Form3::ShowPosition(std::u16string_view line) {
+void EditorWindow::ShowPosition(std::u16string_view line) {
     SetLabelCaption(Labels().Find("lblCurrRecord"), std::u16string(line));
 }
 
-bool Form3::AskYesNo(std::u16string_view question) {
+bool EditorWindow::AskYesNo(std::u16string_view question) {
     return win::AskYesNo(hwnd(), designer_.tables.programTitle, question);
 }
 
-void Form3::ShowMessage(std::u16string_view text) { win::ShowMessage(hwnd(), designer_.tables.programTitle, text); }
+void EditorWindow::ShowMessage(std::u16string_view text) { win::ShowMessage(hwnd(), designer_.tables.programTitle, text); }
 
-bool Form3::GetSearchStr(bool& firstRecord, std::u16string& text) {
-    return FrmSearch::GetSearchStr(hwnd(), firstRecord, text);
+bool EditorWindow::GetSearchStr(bool& firstRecord, std::u16string& text) {
+    return SearchDialog::GetSearchStr(hwnd(), firstRecord, text);
 }
 
 }  // namespace papyrka

@@ -7,23 +7,23 @@
 #include <string_view>
 #include <vector>
 
-#include "designer.h"
-#include "piece_printer.h"
-#include "print_choice_menu.h"
+#include "designer/win/designer.h"
+#include "designer/win/piece_printer.h"
+#include "designer/win/print_choice_menu.h"
 #include "record/editor.h"
-#include "editor_boxes.h"
+#include "designer/win/editor_boxes.h"
 #include "win32/label_window.h"
 #include "win32/message_box.h"
 
 namespace papyrka {
 
-class Form3 final : public win::LabelWindow, private EditorView, public EditorContext {
+class EditorWindow final : public win::LabelWindow, private EditorView, public EditorContext {
 public:
     enum class OnDestroy { EndProgram, KeepRunning };   // tests keep their own thread going
 
     // `folder` holds the record file; the program passes its executable's folder.
-    Form3(const Designer& designer, std::u16string folder, OnDestroy onDestroy = OnDestroy::EndProgram);
-    ~Form3() override;
+    EditorWindow(const Designer& designer, std::u16string folder, OnDestroy onDestroy = OnDestroy::EndProgram);
+    ~EditorWindow() override;
 
     bool Open();   // creates, loads the record file, centres and shows the window
 

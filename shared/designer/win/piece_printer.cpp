@@ -1,4 +1,4 @@
-#include "piece_printer.h"
+#include "designer/win/piece_printer.h"
 
 namespace papyrka {
 

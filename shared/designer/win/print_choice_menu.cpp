@@ -1,4 +1,4 @@
-#include "print_choice_menu.h"
+#include "designer/win/print_choice_menu.h"
 
 #include <iterator>
 #include <string>

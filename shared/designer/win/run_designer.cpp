@@ -1,9 +1,9 @@
 #include <string>
 
 #include "base/system_error.h"
-#include "designer.h"
+#include "designer/win/designer.h"
 #include "win32/dpi.h"
-#include "editor_window.h"
+#include "designer/win/editor_window.h"
 #include "win32/message_box.h"
 #include "win32/program_folder.h"
 
@@ -14,7 +14,7 @@ int RunDesigner(const DesignerTables& tables, EditorAction ownPrint) {
     win::EnableDpiAwareness();
     // Where the system cannot tell, the current folder: the programs have always worked there.
     const std::u16string folder = win::ProgramFolder();
-    Form3 form(designer, folder.empty() ? u"." : folder);
+    EditorWindow form(designer, folder.empty() ? u"." : folder);
     if (!form.Open()) {
         const DWORD error = GetLastError();
         win::ShowMessage(nullptr, tables.programTitle,

@@ -1,4 +1,4 @@
-#include "search_dialog.h"
+#include "designer/win/search_dialog.h"
 
 #include <utility>
 
@@ -21,8 +21,8 @@ constexpr COLORREF kButtonRed = RGB(255, 0, 0);   // &H0000FF
 
 }  // namespace
 
-bool FrmSearch::GetSearchStr(HWND owner, bool& firstRecord, std::u16string& text) {
-    FrmSearch dialog;
+bool SearchDialog::GetSearchStr(HWND owner, bool& firstRecord, std::u16string& text) {
+    SearchDialog dialog;
     if (!dialog.Open(owner)) {
         MessageBeep(MB_OK);
         return false;
@@ -34,7 +34,7 @@ bool FrmSearch::GetSearchStr(HWND owner, bool& firstRecord, std::u16string& text
     return true;
 }
 
-bool FrmSearch::Open(HWND owner) {
+bool SearchDialog::Open(HWND owner) {
     const SIZE size = win::ClientSizeForTwips(owner, kWidthTwips, kHeightTwips);
     win::WindowSpec spec;
     spec.className = L"PapyrkafrmSearch";
@@ -45,7 +45,7 @@ bool FrmSearch::Open(HWND owner) {
     return Create(spec) && Form_Load();
 }
 
-bool FrmSearch::Form_Load() {
+bool SearchDialog::Form_Load() {
     // "Zadaj text :" is sized to its text: on one line it ends well before txtFindWhat.
     win::LabelSpec label1{"Label1", u"Zadaj text :", {1680, 840, 1020, 255}, kYellow};
     win::LabelSpec label19{"Label19", u"Koniec", {240, 1320, 5535, 255}, kYellow, Align::Centre, true};
@@ -62,7 +62,7 @@ bool FrmSearch::Form_Load() {
     return true;
 }
 
-void FrmSearch::RunModal(HWND owner) {
+void SearchDialog::RunModal(HWND owner) {
     EnableWindow(owner, FALSE);
     ShowWindow(hwnd(), SW_SHOW);
     SetFocus(findWhat_);
@@ -83,7 +83,7 @@ void FrmSearch::RunModal(HWND owner) {
     Destroy();
 }
 
-LRESULT FrmSearch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT SearchDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CTLCOLOREDIT:
         return OnControlColour(reinterpret_cast<HDC>(wParam));
@@ -105,13 +105,13 @@ LRESULT FrmSearch::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return LabelWindow::HandleMessage(message, wParam, lParam);
 }
 
-LRESULT FrmSearch::OnControlColour(HDC dc) {
+LRESULT SearchDialog::OnControlColour(HDC dc) {
     SetTextColor(dc, win::ColourRef(kWhite));
     SetBkColor(dc, win::ColourRef(kDarkRed));
     return reinterpret_cast<LRESULT>(boxBrush_.get());
 }
 
-void FrmSearch::cmdFindFirst_Click() {
+void SearchDialog::cmdFindFirst_Click() {
     const int length = GetWindowTextLengthW(findWhat_);
     std::wstring typed(static_cast<size_t>(length) + 1, L'\0');
     typed.resize(static_cast<size_t>(GetWindowTextW(findWhat_, typed.data(), length + 1)));
@@ -120,7 +120,7 @@ void FrmSearch::cmdFindFirst_Click() {
     done_ = true;
 }
 
-bool FrmSearch::OnKey(const MSG& message) {
+bool SearchDialog::OnKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd))) return false;
     if (message.wParam == VK_RETURN) cmdFindFirst_Click();
     else if (message.wParam == VK_ESCAPE) Label19_Click();
@@ -128,7 +128,7 @@ bool FrmSearch::OnKey(const MSG& message) {
     return true;
 }
 
-void FrmSearch::Place() {
+void SearchDialog::Place() {
     const DeviceMapping& map = Mapping();
     win::PlaceInTwips(findWhat_, map, kFindWhatRect);
     win::PlaceInTwips(findFirst_, map, kFindFirstRect);
@@ -136,12 +136,12 @@ void FrmSearch::Place() {
     SendMessageW(findFirst_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(kButtonFont, map.dpiY)), TRUE);
 }
 
-void FrmSearch::PaintBackground(HDC dc) {
+void SearchDialog::PaintBackground(HDC dc) {
     win::DrawRedGradient(dc, Mapping(), TwipsRect{0, 0, kWidthTwips, kHeightTwips});
     for (const TwipsRect& bar : kBevelBars) win::DrawBevelBar(dc, Mapping(), bar);
 }
 
-void FrmSearch::OnDrawButton(const DRAWITEMSTRUCT& item) {
+void SearchDialog::OnDrawButton(const DRAWITEMSTRUCT& item) {
     RECT face = item.rcItem;
     win::Brush red(CreateSolidBrush(kButtonRed));
     if (red) FillRect(item.hDC, &face, red.get());
@@ -160,13 +160,13 @@ void FrmSearch::OnDrawButton(const DRAWITEMSTRUCT& item) {
 }
 
 // The button shows the hand like the labels; the window's own area is LabelWindow's.
-bool FrmSearch::OnSetCursor(HWND under, int hitArea) {
+bool SearchDialog::OnSetCursor(HWND under, int hitArea) {
     if (under != findFirst_ || hitArea != HTCLIENT) return false;
     SetCursor(win::HandCursor());
     return true;
 }
 
-void FrmSearch::Label_Click(int label) {
+void SearchDialog::Label_Click(int label) {
     if (label == Labels().Find("Label19")) Label19_Click();
 }
 

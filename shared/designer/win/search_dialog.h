@@ -10,7 +10,7 @@
 
 namespace papyrka {
 
-class FrmSearch final : public win::LabelWindow {
+class SearchDialog final : public win::LabelWindow {
 public:
     // True only when the user confirmed; then `firstRecord` is true and `text` holds what was
     // typed. Closed any other way, both keep their values. The owner takes no input meanwhile.
@@ -23,7 +23,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    FrmSearch() = default;
+    SearchDialog() = default;
     bool Open(HWND owner);
     void RunModal(HWND owner);
 

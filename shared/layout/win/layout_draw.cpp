@@ -1,4 +1,4 @@
-#include "layout_draw.h"
+#include "layout/win/layout_draw.h"
 
 #include <algorithm>
 #include <variant>

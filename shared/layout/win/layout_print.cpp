@@ -1,6 +1,6 @@
-#include "layout_print.h"
+#include "layout/win/layout_print.h"
 
-#include "layout_draw.h"
+#include "layout/win/layout_draw.h"
 #include "win32/message_box.h"
 #include "win32/printing.h"
 

@@ -1,9 +1,9 @@
-#include "layout_window.h"
+#include "layout/win/layout_window.h"
 
 #include "win32/dpi.h"
 #include "win32/gdi.h"
-#include "layout_draw.h"
-#include "layout_print.h"
+#include "layout/win/layout_draw.h"
+#include "layout/win/layout_print.h"
 
 namespace papyrka::win {
 

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "round_trip.h"
+#include "record/fuzz/round_trip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     for (int fieldCount : papyrka::fuzz::kFieldCounts) {

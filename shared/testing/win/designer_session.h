@@ -28,13 +28,13 @@ public:
                 bytes_ += "\"" + Utf8ToCp1250(field < static_cast<int>(record.size()) ? record[field] : "") + "\"\r\n";
         const std::u16string name = designer.tables.record.wideFileName();
         folder_.Write(W(name).c_str(), bytes_);
-        form_ = std::make_unique<Form3>(designer_, folder_.path(), Form3::OnDestroy::KeepRunning);
+        form_ = std::make_unique<EditorWindow>(designer_, folder_.path(), EditorWindow::OnDestroy::KeepRunning);
         opened_ = form_->Open();
         PumpMessages();
     }
 
     bool ok() const { return opened_ && capture_.available(); }
-    Form3& form() { return *form_; }
+    EditorWindow& form() { return *form_; }
     EditorDriver driver() const { return EditorDriver(*form_); }
     // Types at the end of a box's text, as after a click behind it.
     void Type(const char* control, const char* utf8) const {
@@ -70,7 +70,7 @@ private:
     TempFolder folder_;
     PrintCapture capture_;
     std::string bytes_;
-    std::unique_ptr<Form3> form_;
+    std::unique_ptr<EditorWindow> form_;
     bool opened_ = false;
     bool menuSeen_ = false;
 };

@@ -130,14 +130,14 @@ private:
                          reinterpret_cast<LPARAM>(GetDlgItem(window, answer.button)));
             return;
         }
-        HWND box = GetDlgItem(window, FrmSearch::kFindWhatId);
+        HWND box = GetDlgItem(window, SearchDialog::kFindWhatId);
         for (wchar_t ch : answer.text) PostMessageW(box, WM_CHAR, ch, 1);
         const LPARAM koniec = MAKELPARAM(3000 / 15, 1440 / 15);   // inside Label19 at 96 dpi
         switch (answer.kind) {
         case ModalAnswer::SearchEnter: PostMessageW(box, WM_KEYDOWN, VK_RETURN, 1); break;
         case ModalAnswer::SearchEscape: PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 1); break;
         case ModalAnswer::SearchConfirmButton:
-            PostMessageW(GetDlgItem(window, FrmSearch::kFindFirstId), BM_CLICK, 0, 0);
+            PostMessageW(GetDlgItem(window, SearchDialog::kFindFirstId), BM_CLICK, 0, 0);
             break;
         default:
             PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, koniec);
@@ -154,7 +154,7 @@ private:
 // Mouse and keyboard on a Form3, at the pixels its own mapping gives.
 class EditorDriver {
 public:
-    explicit EditorDriver(Form3& form) : form_(form) {}
+    explicit EditorDriver(EditorWindow& form) : form_(form) {}
 
     HWND window() const { return form_.hwnd(); }
     int Label(std::string_view name) const { return form_.Labels().Find(name); }
@@ -188,7 +188,7 @@ public:
     }
 
 private:
-    Form3& form_;
+    EditorWindow& form_;
 };
 
 }  // namespace papyrka::test

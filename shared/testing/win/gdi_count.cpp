@@ -1,4 +1,4 @@
-#include "gdi_count.h"
+#include "testing/win/gdi_count.h"
 
 namespace papyrka::test {
 

@@ -1,4 +1,4 @@
-#include "menu_driver.h"
+#include "testing/win/menu_driver.h"
 
 namespace papyrka::test {
 

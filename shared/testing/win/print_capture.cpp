@@ -1,4 +1,4 @@
-#include "print_capture.h"
+#include "testing/win/print_capture.h"
 
 #include <windows.h>
 #include <winspool.h>
@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <thread>
 
-#include "unix_tool.h"
+#include "testing/win/unix_tool.h"
 
 namespace papyrka::test {
 namespace {

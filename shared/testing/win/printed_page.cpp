@@ -1,4 +1,4 @@
-#include "printed_page.h"
+#include "testing/win/printed_page.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "unix_tool.h"
+#include "testing/win/unix_tool.h"
 
 #include <windows.h>
 

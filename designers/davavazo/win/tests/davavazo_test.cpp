@@ -38,7 +38,7 @@ protected:
         std::string file = std::to_string(names.size()) + ",1\r\n";
         for (const std::string& name : names) file += Contact(name);
         folder.Write(L"Davavazo.dat", file);
-        form = std::make_unique<Form3>(kDavavazo, folder.path(), Form3::OnDestroy::KeepRunning);
+        form = std::make_unique<EditorWindow>(kDavavazo, folder.path(), EditorWindow::OnDestroy::KeepRunning);
         ASSERT_TRUE(form->Open());
         test::PumpMessages();
     }
@@ -63,7 +63,7 @@ protected:
     test::PrintCapture capture;
     test::TempFolder folder;
     test::ModalAnswers answers;
-    std::unique_ptr<Form3> form;
+    std::unique_ptr<EditorWindow> form;
     int pages = 0;
 };
 

@@ -56,10 +56,10 @@ RECT ChildRect(HWND child) {
 
 bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b); }
 
-class Form3Test : public ::testing::Test {
+class EditorWindowTest : public ::testing::Test {
 protected:
     void Open() {
-        form = std::make_unique<Form3>(kDesigner, folder.path(), Form3::OnDestroy::KeepRunning);
+        form = std::make_unique<EditorWindow>(kDesigner, folder.path(), EditorWindow::OnDestroy::KeepRunning);
         ASSERT_TRUE(form->Open());
         test::PumpMessages();
     }
@@ -69,10 +69,10 @@ protected:
 
     test::TempFolder folder;
     test::ModalAnswers answers;
-    std::unique_ptr<Form3> form;
+    std::unique_ptr<EditorWindow> form;
 };
 
-TEST_F(Form3Test, ABorderlessFixedToolWindowOf6000TwipsCentredWithEverythingAtItsTwipsDividedBy15) {
+TEST_F(EditorWindowTest, ABorderlessFixedToolWindowOf6000TwipsCentredWithEverythingAtItsTwipsDividedBy15) {
     Open();
     HWND window = form->hwnd();
     const EditorDriver driver = Driver();
@@ -126,7 +126,7 @@ TEST_F(Form3Test, ABorderlessFixedToolWindowOf6000TwipsCentredWithEverythingAtIt
     EXPECT_EQ(driver.Colour("Label13"), kGreen);
 }
 
-TEST_F(Form3Test, ButtonsTurnGreenUnderTheMouseUntilTheBackgroundAndShowAHandCursor) {
+TEST_F(EditorWindowTest, ButtonsTurnGreenUnderTheMouseUntilTheBackgroundAndShowAHandCursor) {
     Open();
     const EditorDriver driver = Driver();
     auto greenPixels = [&] {
@@ -165,7 +165,7 @@ TEST_F(Form3Test, ButtonsTurnGreenUnderTheMouseUntilTheBackgroundAndShowAHandCur
         EXPECT_EQ(driver.CursorAt(at), arrow) << at.x << "," << at.y;
 }
 
-TEST_F(Form3Test, NoFileThenCreateTypeSaveKoniecWhichSavesNothingAndDeleteAsking) {
+TEST_F(EditorWindowTest, NoFileThenCreateTypeSaveKoniecWhichSavesNothingAndDeleteAsking) {
     Open();
     EXPECT_EQ(Position(), L"No Records");
     for (const char* box : {"txtName", "txtPhone1", "txtMemo"}) {
@@ -207,7 +207,7 @@ TEST_F(Form3Test, NoFileThenCreateTypeSaveKoniecWhichSavesNothingAndDeleteAsking
     EXPECT_EQ(GetFocus(), form->hwnd());
 }
 
-TEST_F(Form3Test, EverySystemCloseSavesBeforeItReturns) {
+TEST_F(EditorWindowTest, EverySystemCloseSavesBeforeItReturns) {
     const struct { const char* what; UINT message; WPARAM wParam; bool closes; } closes[] = {
         {"WM_CLOSE", WM_CLOSE, 0, true},
         {"shutdown asked", WM_QUERYENDSESSION, 0, false},
@@ -229,7 +229,7 @@ TEST_F(Form3Test, EverySystemCloseSavesBeforeItReturns) {
     }
 }
 
-TEST_F(Form3Test, FileErrorsAreShownOverTheWindowAndAFailedSaveOnClosingKeepsTheWindowAndTheList) {
+TEST_F(EditorWindowTest, FileErrorsAreShownOverTheWindowAndAFailedSaveOnClosingKeepsTheWindowAndTheList) {
     ASSERT_TRUE(CreateDirectoryW(folder.File(L"Skuska.dat").c_str(), nullptr));   // no file can be read or written there
     for (int box = 0; box < 3; ++box) answers.Push({ModalAnswer::Button, IDOK, {}});
     Open();
@@ -251,7 +251,7 @@ TEST_F(Form3Test, FileErrorsAreShownOverTheWindowAndAFailedSaveOnClosingKeepsThe
     RemoveDirectoryW(folder.File(L"Skuska.dat").c_str());
 }
 
-TEST_F(Form3Test, TabRunsDownTheScreenAndTheArrowsPage) {
+TEST_F(EditorWindowTest, TabRunsDownTheScreenAndTheArrowsPage) {
     folder.Write(L"Skuska.dat", Dat(1, {{"A", "", "", ""}, {"B", "", "", ""}}));
     Open();
     const EditorDriver driver = Driver();
@@ -272,7 +272,7 @@ TEST_F(Form3Test, TabRunsDownTheScreenAndTheArrowsPage) {
     EXPECT_EQ(Position(), L"Record 1 of 2");
 }
 
-TEST_F(Form3Test, SearchIsAModalCentredDialogThatFindsOrSaysItFoundNothing) {
+TEST_F(EditorWindowTest, SearchIsAModalCentredDialogThatFindsOrSaysItFoundNothing) {
     folder.Write(L"Skuska.dat", Dat(3, {{"Novák", "", "", ""}, {"B", "heslo Ľubica", "", ""}, {"C", "", "", ""}}));
     Open();
     auto search = [&](ModalAnswer::Kind kind, const wchar_t* text, bool notFound = false) {
