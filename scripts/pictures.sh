@@ -21,7 +21,12 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-designers=(Vevuvez Kryton Kuvertex Vreckar Zozuraz Radirir Davavazo)
+# A designer is in the pictures by having a sample: docs/samples/kryton.txt is Kryton.exe's.
+designers=()
+for sample in "$root"/docs/samples/*.txt; do
+  name=$(basename "$sample" .txt)
+  designers+=("${name^}")
+done
 
 die() { echo "pictures: $*" >&2; exit 1; }
 
@@ -140,7 +145,7 @@ pdf_count() { find "$PAPYRKA_PDF_DIR" -maxdepth 1 -name '*.pdf' | wc -l; }
 click_at() { xdotool mousemove --window "$1" $(($2 / 15)) $(($3 / 15)) click 1; }
 
 capture_designer() {
-  local folder=$1 name=$2 click item window before pid tries
+  local folder=$1 name=$2 click item window before pid tries i
   read -r click item <"$folder/click"
   start "$name.exe" "$folder"
   pid=$!
