@@ -1,5 +1,4 @@
-// Stands in for a designer program in the launcher's tests: leaves "<own path>.started" so
-// that a test sees the process really ran, then ends.
+// Stands in for a designer: leaves "<own path>.started" so that a test sees it really ran.
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
