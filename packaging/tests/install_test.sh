@@ -42,21 +42,36 @@ done
 wine reg query "$run_key" /v Papyrka | grep -qi 'Papyrka.exe' || fail "Papyrka does not start at log-on"
 
 # A record made, typed and saved as a user would, then the program closed with "Koniec".
+# The pointer goes back where it was: the tests after this one centre windows under it.
+read -r pointer_x pointer_y < <(xdotool getmouselocation | sed -E 's/x:([0-9]+) y:([0-9]+).*/\1 \2/')
 (cd "$folder" && exec wine Vevuvez.exe) &
 program_pid=$!
+finish() {
+  set +e
+  kill "$program_pid" 2>/dev/null
+  xdotool mousemove "$pointer_x" "$pointer_y"
+  leave_nothing
+  rm -rf "$scratch"
+}
+trap finish EXIT
 window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --name '^Vevuvez$' 2>/dev/null | head -n 1 || true)
+for _ in $(seq 200); do
+  window=$(xdotool search --onlyvisible --name '^Vevuvez$' 2>/dev/null | head -n 1 || true)
   [[ -n $window ]] && break
   sleep 0.1
 done
 [[ -n $window ]] || fail "Vevuvez did not open from the installed folder"
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
+sleep 1
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.5; }
 # Pixels from the window's corner at 96 dpi: "Vytvoriť", the first card line, "Uložiť", "Koniec".
 click 96 104
 click 200 168
 xdotool type --delay 20 'Instalovany zaznam'
 click 360 104
+for _ in $(seq 50); do
+  grep -q 'Instalovany zaznam' "$folder/Vevuvez.dat" 2>/dev/null && break
+  sleep 0.2
+done
 click 200 376
 for _ in $(seq 100); do
   kill -0 "$program_pid" 2>/dev/null || break
