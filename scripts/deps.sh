@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12. A machine that already has
 # everything pays one dpkg-query and nothing else, so every test run can call this.
+# `deps.sh headless` adds what scripts/run.sh needs to serve its display without one.
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,11 @@ packages=(
   xvfb xauth x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   imagemagick util-linux xdotool
+  nsis
 )
+if [[ ${1-} == headless ]]; then
+  packages+=(x11vnc novnc websockify)
+fi
 
 # One dpkg-query for all of them; a package it does not know prints nothing.
 installed=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' "${packages[@]}" 2>/dev/null \

@@ -7,7 +7,8 @@
 #   - a Wine prefix in build/wine-prefix, created once and reused (never ~/.wine);
 #   - a CUPS scheduler of its own, in its own mount namespace so that the cups-pdf backend
 #     reads our cups-pdf.conf instead of the machine's, with a PDF printer as the default;
-#     every page printed through it lands as a PDF in $PAPYRKA_PDF_DIR.
+#     every page printed through it lands as a PDF in $PAPYRKA_PDF_DIR ($PAPYRKA_PRINT_DIR
+#     when that is set, else a fresh folder).
 # Exported to the command: DISPLAY WINEPREFIX WINEDEBUG WINEDLLOVERRIDES CUPS_SERVER
 # PAPYRKA_PDF_DIR. The exit code is the command's.
 #
@@ -211,6 +212,8 @@ EOF
 start_cups() {
   local etc=$cups_dir/etc log=$cups_dir/log pdf=$cups_dir/pdf run=$cups_dir/run
   rm -rf "$etc" "$run" "$pdf"
+  # A caller that keeps what it prints (scripts/run.sh) names a folder of its own.
+  [[ -z ${PAPYRKA_PRINT_DIR-} ]] || pdf=$PAPYRKA_PRINT_DIR
   mkdir -p "$etc" "$log" "$pdf"
   chmod 755 "$cups_dir" "$pdf"
   : >"$log/error_log"
