@@ -76,12 +76,8 @@ private:
         menu_.seen = true;
         menu_.foreground = GetForegroundWindow();
         if (menu_.item < 0) return void(EndMenu());
-        const auto press = [menu](WPARAM key) {
-            PostMessageW(menu, WM_KEYDOWN, key, 0);
-            PostMessageW(menu, WM_KEYUP, key, 0xC0000001);
-        };
-        for (int i = 0; i <= menu_.item; ++i) press(VK_DOWN);   // with no default item the first Down selects item 0
-        press(VK_RETURN);
+        for (int i = 0; i <= menu_.item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);   // the first selects item 0
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     }
 
     struct MenuState { int item; bool seen; HWND foreground; };

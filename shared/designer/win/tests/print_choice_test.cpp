@@ -48,9 +48,11 @@ TEST(PrintChoiceMenu, EachChoiceFillsItsLinesPrintsOnePageAndTheRestKeepTheirTex
     const test::EditorDriver driver = session.driver();
     // Which record each line shows (-1: none); line 8 carries the unsaved edit.
     auto expectLines = [&](std::array<int, 8> record) {
-        for (size_t line = 0; line < 8; ++line)
+        for (size_t line = 0; line < 8; ++line) {
+            const std::u16string edit = line == 7 ? u" (neuložené)" : u"";
             EXPECT_EQ(session.Line(kPrintChoiceCopyRule[line].box),
-                      record[line] < 0 ? u"" : U(kRecords[size_t(record[line])][line]) + (line == 7 ? u" (neuložené)" : u""));
+                      record[line] < 0 ? u"" : U(kRecords[size_t(record[line])][line]) + edit);
+        }
         EXPECT_EQ(session.Line("Label9"), u"deviaty riadok");
     };
 
@@ -71,15 +73,13 @@ TEST(PrintChoiceMenu, EachChoiceFillsItsLinesPrintsOnePageAndTheRestKeepTheirTex
     // Dismissed, and a failed print with the layout print's message: nothing printed, nothing changed.
     EXPECT_TRUE(session.Choose("Label9", -1, std::chrono::milliseconds(700)).empty());
     EXPECT_TRUE(session.menuSeen());
-
     {
         test::DefaultPrinterSetting setting;
         ASSERT_TRUE(setting.ok());
         setting.Remove();
         test::MessageBoxCloser closer;
         EXPECT_TRUE(session.Choose("Label9", 2, std::chrono::milliseconds(700)).empty());
-        EXPECT_EQ(closer.shown, 1);
-        EXPECT_EQ(closer.title, L"Voľba");
+        EXPECT_EQ(std::pair(closer.shown, closer.title), std::pair(1, std::wstring(L"Voľba")));
     }
     expectLines({1, 1, 1, 1, 0, 0, 0, 0});
     EXPECT_TRUE(session.FileUnchanged());
