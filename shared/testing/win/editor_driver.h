@@ -112,6 +112,7 @@ public:
     HWND window() const { return form_.hwnd(); }
     POINT AtTwips(int x, int y) const { return POINT{form_.Mapping().X(x), form_.Mapping().Y(y)}; }
     std::u16string Caption(std::string_view label) const { return form_.Labels()[form_.Labels().Find(label)].caption; }
+    COLORREF Colour(std::string_view label) const { return form_.Labels()[form_.Labels().Find(label)].colour; }
     HWND Box(std::string_view control) const { return form_.Box(control); }
 
     void Click(POINT pixel) const {

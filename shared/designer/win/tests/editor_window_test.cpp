@@ -81,6 +81,9 @@ TEST_F(EditorWindowTest, CentredScaledWithItsDpiKoniecWhichSavesNothingAndDelete
     EXPECT_EQ(Position(), L"Record 1 of 1");
     ASSERT_EQ(answers.seen.size(), 1u);
     EXPECT_EQ(answers.seen[0].title, L"Skúška");
+    EXPECT_EQ(Driver().Colour("Label11"), kGreen);   // under the mouse until it reaches the bare background
+    Driver().Click(Driver().AtTwips(3000, 5000));
+    EXPECT_EQ(Driver().Colour("Label11"), kPink);
     // Yes deletes the last record: no box stays enabled and the window keeps the keyboard focus.
     Driver().ClickLabel("Label11");
     test::PumpMessages();
