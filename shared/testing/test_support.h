@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the record store's tests: a scratch folder that cleans up after itself,
-// whole-file reads and writes, and a reporter that keeps what it is told.
+// A folder of a test's own, removed with everything in it, and a reporter that keeps what it
+// is told.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -14,21 +14,29 @@
 
 namespace papyrka::test {
 
-class ScratchFolder {
+class TempFolder {
 public:
-    ScratchFolder() {
+    TempFolder() {
         std::random_device seed;
-        do path_ = std::filesystem::temp_directory_path() / ("papyrka-record-" + std::to_string(seed()));
+        do path_ = std::filesystem::temp_directory_path() / ("papyrka-test-" + std::to_string(seed()));
         while (!std::filesystem::create_directory(path_));
     }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder() {
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    ~TempFolder() {
         std::error_code ignored;   // a leftover temp folder must not fail a test
         std::filesystem::remove_all(path_, ignored);
     }
-    std::filesystem::path operator/(const char* name) const { return path_ / name; }
-    std::u16string File(const char* name) const { return (path_ / name).u16string(); }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+    std::u16string path() const { return path_.u16string(); }
+    std::u16string File(const std::filesystem::path& name) const { return (path_ / name).u16string(); }
+    std::string Read(const std::filesystem::path& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void Write(const std::filesystem::path& name, const std::string& bytes) const {
+        ASSERT_TRUE((std::ofstream(path_ / name, std::ios::binary) << bytes).good()) << name;
+    }
 
 private:
     std::filesystem::path path_;
@@ -38,14 +46,5 @@ struct RecordingReporter : Reporter {
     void Message(const std::u16string& text) override { messages.push_back(text); }
     std::vector<std::u16string> messages;
 };
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    ASSERT_TRUE((std::ofstream(path, std::ios::binary) << bytes).good()) << path;
-}
 
 }  // namespace papyrka::test

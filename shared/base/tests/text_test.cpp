@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "base/box_filter.h"
 #include "base/cp1250.h"
@@ -34,12 +35,11 @@ TEST(Cp1250, BoxesRefuseQuotesAndWhatThePageCannotStore) {
     EXPECT_FALSE(Utf16ToCp1250(u"a\u4E2Db", out));
     EXPECT_EQ(out, "ab");
 
-    const PasteFilter multi = FilterPastedText(u"Ján \"Jano\"\r\nNovák\u4E2D", true);
-    EXPECT_EQ(multi.text, u"Ján Jano\r\nNovák");
-    EXPECT_TRUE(multi.dropped);
-    const PasteFilter single = FilterPastedText(u"prvý riadok\r\ndruhý \"", false);
-    EXPECT_EQ(single.text, u"prvý riadok");
-    EXPECT_FALSE(single.dropped);   // the cut at the line break is the edit's own, not a refusal
+    const PasteFilter multi = FilterPastedText(u"Ján \"Jano\"\r\nNovák\u4E2D", true),
+                      single = FilterPastedText(u"prvý riadok\r\ndruhý \"", false);
+    EXPECT_EQ(std::pair(multi.text, multi.dropped), std::pair(std::u16string(u"Ján Jano\r\nNovák"), true));
+    // The cut at the line break is the edit's own, not a refusal.
+    EXPECT_EQ(std::pair(single.text, single.dropped), std::pair(std::u16string(u"prvý riadok"), false));
 }
 
 TEST(Search, CaseFoldingPairsALetterOnlyWithItsOwnOtherCase) {

@@ -1,5 +1,5 @@
-// Layouts as data: twips to device units, boxes and the print plans that fill them, where
-// a layout lands on paper, and how a box's text falls into lines.
+// Layouts as data: twips to device units, where a layout lands on paper, and how a box's
+// text falls into lines. How a print plan fills a layout, the print-choice test shows.
 #include "layout/layout.h"
 #include "layout/layout_paper.h"
 #include "layout/layout_text.h"
@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -23,24 +22,6 @@ TEST(Twips, RoundToTheNearestDeviceUnitOnEachAxisByItsOwnResolution) {
         EXPECT_EQ(TwipsToDevice(row.twips, row.dpi), row.device) << row.twips << " twips at " << row.dpi;
     const DeviceMapping map{300, 600, 50, 70};   // each axis its own resolution, the origin kept
     EXPECT_EQ((std::array{map.X(1440), map.Y(1440), map.W(1440), map.H(1440)}), (std::array{350, 670, 300, 600}));
-}
-
-TEST(Layout, APrintFillsTheBoxesOfItsPlanInOrderAndTheOthersKeepTheirText) {
-    Layout layout(4000, 3000, {}, {LayoutBox{"Label1", {120, 120, 2000, 255}},
-                                   LayoutBox{"Label2", {120, 360, 2000, 255}, {}, Align::Left, kBlack, false, false, u"P.T."}});
-    EXPECT_EQ(layout.Text("Label2"), u"P.T.");
-    EXPECT_FALSE(layout.SetText("label1", u"x"));   // names are exact
-    EXPECT_EQ(layout.Find("label1"), -1);
-    EXPECT_EQ(layout.Text("label1"), u"");
-
-    const std::map<std::string_view, std::u16string> editor{{"txtPhone1", u"  Ďurčo\r\nŠtúr  "}, {"txtFax", u""}};
-    const BoxTextSource textOf = [&editor](std::string_view control) { return editor.at(control); };
-    EXPECT_TRUE(FillLayout(layout, {{"Label1", "txtPhone1"}}, textOf));
-    EXPECT_EQ(layout.Text("Label1"), u"  Ďurčo\r\nŠtúr  ");
-    EXPECT_EQ(layout.Text("Label2"), u"P.T.");
-    // Later entries win, an empty text empties its box, an unknown box is reported without stopping the plan.
-    EXPECT_FALSE(FillLayout(layout, {{"Label9", "txtFax"}, {"Label1", "txtPhone1"}, {"Label1", "txtFax"}}, textOf));
-    EXPECT_EQ(layout.Text("Label1"), u"");
 }
 
 TEST(PaperPlacement, OffsetsAndEachAxisResolutionPlaceTheLayoutAndWhatDoesNotFitIsCut) {
@@ -93,12 +74,10 @@ TEST(WrapText, BreaksAtSpacesLineBreaksAndKeepsLongWordsWhole) {
     for (const auto& c : cases) EXPECT_EQ(Lines(c.text, c.width), c.expected) << c.what;
 }
 
-TEST(WrapText, StopsAtTheLinesTheBoxCanShow) {
+TEST(WrapText, StopsAtTheLinesTheBoxCanShowAndMeasuresOnlyThatFar) {
     EXPECT_EQ(Lines(u"aa bb cc dd", 20, 2), (L{u"aa", u"bb"}));
     EXPECT_EQ(Lines(u"aa\nbb\ncc", 100, 1), (L{u"aa"}));
     EXPECT_TRUE(Lines(u"aa", 100, 0).empty());
-
-    // A huge pasted text is measured only as far as the box reaches.
     int calls = 0;
     const MeasureText counting = [&calls](std::u16string_view piece) { return ++calls, FakeWidth(piece); };
     std::u16string words;

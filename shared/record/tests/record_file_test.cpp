@@ -6,9 +6,6 @@
 #include <unistd.h>
 #endif
 
-#include <filesystem>
-#include <string>
-
 #include "record/record_file.h"
 #include "testing/test_support.h"
 
@@ -19,42 +16,28 @@ using namespace test;
 
 bool Contains(const std::u16string& text, const std::u16string& part) { return text.find(part) != text.npos; }
 
-RecordList SampleList() {
-    RecordList list(3);
-    for (const char* name : {"Novák", "Horváthová, Eva", "Kováč"}) {
-        list.append();
-        list.at(list.count()) = {name, "  0905 123 456  ", "riadok 1\r\nriadok 2"};
-    }
-    list.setCurrent(2);
-    return list;
-}
-
-TEST(RecordFile, ListsReplaceTheOldFileAndLoadBackUnchanged) {
+// The fullest list there can be; what fields may hold, the format's own tests cover.
+TEST(RecordFile, AListReplacesTheOldFileAndLoadsBackUnchangedLeavingNothingElse) {
+    TempFolder folder;
+    RecordingReporter reporter;
     RecordList full(8);
     while (full.append())
         for (size_t field = 0; field < 8; ++field)
             full.at(full.count()).set(field, std::to_string(full.count()) + "/" + std::to_string(field) + " Žilina");
     full.setCurrent(RecordList::kMaxCount);
-    RecordList empty(8), sample = SampleList();
-    for (const RecordList* list : {&empty, &sample, &full}) {
-        SCOPED_TRACE(list->count());
-        ScratchFolder folder;
-        RecordingReporter reporter;
-        WriteBytes(folder / "Kryton.dat", "1,1\r\n\"old\"\r\n");
-        ASSERT_TRUE(RecordStore(folder.File("Kryton.dat"), *list).Save(reporter));
-        RecordStore loaded(folder.File("Kryton.dat"), RecordList(list->fieldCount()));
-        EXPECT_EQ(loaded.Load(reporter).status, LoadResult::Status::Loaded);
-        EXPECT_TRUE(loaded.Records() == *list);
-        EXPECT_TRUE(reporter.messages.empty());
-        // Only the record file is left behind: no temporary file, no backup.
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 1);
-    }
+    folder.Write("Kryton.dat", "1,1\r\n\"old\"\r\n");
+    ASSERT_TRUE(RecordStore(folder.File("Kryton.dat"), full).Save(reporter));
+    RecordStore loaded(folder.File("Kryton.dat"), RecordList(8));
+    EXPECT_EQ(loaded.Load(reporter).status, LoadResult::Status::Loaded);
+    EXPECT_TRUE(loaded.Records() == full);
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 1);   // no temporary file, no backup
 }
 
 TEST(RecordFile, AMissingFileIsSilentAndAnUnreadableOrShortOneSaysWhyOnceAndKeepsWhatIsThere) {
-    ScratchFolder folder;
+    TempFolder folder;
     std::filesystem::create_directory(folder / "Radirir.dat");
-    WriteBytes(folder / "Vreckar.dat", "3,3\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");
+    folder.Write("Vreckar.dat", "3,3\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");
     const struct { const char* name; LoadResult::Status status; std::vector<std::u16string> said; int current;
                    std::vector<Record> kept; } cases[] = {
         {"Vevuvez.dat", LoadResult::Status::Missing, {}, 0, {}},
@@ -80,61 +63,60 @@ TEST(RecordFile, AMissingFileIsSilentAndAnUnreadableOrShortOneSaysWhyOnceAndKeep
 }
 
 TEST(RecordFile, AFailedSaveLeavesTheOldFileAndALaterSaveSucceeds) {
-    ScratchFolder folder;
+    TempFolder folder;
     RecordingReporter reporter;
-    RecordStore store(folder.File("Kuvertex.DAT"), SampleList());
+    RecordList list(3);
+    list.assign({{"Novák", "", ""}});
+    RecordStore store(folder.File("Kuvertex.DAT"), list);
     const std::string old = "1,1\r\n\"old\"\r\n\"\"\r\n\"\"\r\n";
-    WriteBytes(folder / "Kuvertex.DAT", old);
-    {
+    folder.Write("Kuvertex.DAT", old);
 #ifdef _WIN32
-        // Held open without delete sharing, as a virus scanner might: the replace must give
-        // up after its retries instead of destroying anything.
-        HANDLE holder = CreateFileW((folder / "Kuvertex.DAT").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-        EXPECT_FALSE(store.Save(reporter));
-        CloseHandle(holder);
+    // Held open without delete sharing, as a virus scanner might: the replace must give up
+    // after its retries instead of destroying anything.
+    HANDLE holder = CreateFileW((folder / "Kuvertex.DAT").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(store.Save(reporter));
+    CloseHandle(holder);
 #else
-        // Root writes anywhere, so block the temporary file's own name instead.
-        const auto blocker = folder / ("Kuvertex.DAT." + std::to_string(getpid()) + ".tmp").c_str();
-        std::filesystem::create_directory(blocker);
-        EXPECT_FALSE(store.Save(reporter));
-        std::filesystem::remove(blocker);
+    // Root writes anywhere, so block the temporary file's own name instead.
+    const auto blocker = folder / ("Kuvertex.DAT." + std::to_string(getpid()) + ".tmp");
+    std::filesystem::create_directory(blocker);
+    EXPECT_FALSE(store.Save(reporter));
+    std::filesystem::remove(blocker);
 #endif
-    }
-    EXPECT_EQ(ReadBytes(folder / "Kuvertex.DAT"), old);
+    EXPECT_EQ(folder.Read("Kuvertex.DAT"), old);
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_TRUE(Contains(reporter.messages[0], u"Zoznam sa nepodarilo uložiť do súboru Kuvertex.DAT: "));
     EXPECT_TRUE(Contains(reporter.messages[0], u"Súbor na disku aj zoznam v programe zostali nezmenené"));
-
+    EXPECT_TRUE(store.Records() == list);
     EXPECT_TRUE(store.Save(reporter));   // the obstacle is gone
-    EXPECT_NE(ReadBytes(folder / "Kuvertex.DAT"), old);
+    EXPECT_NE(folder.Read("Kuvertex.DAT"), old);
 }
 
 TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeItsStoresFirstSave) {
-    ScratchFolder folder;
+    TempFolder folder;
     RecordingReporter reporter;
     const std::string broken = "2,1\r\n\"only one\"\r\n";
-    WriteBytes(folder / "Davavazo.dat", broken);
-    WriteBytes(folder / "Davavazo.dat.bak", "an earlier backup");
-    WriteBytes(folder / "Vreckar.dat", "x,y\r\n");
-
+    folder.Write("Davavazo.dat", broken);
+    folder.Write("Davavazo.dat.bak", "an earlier backup");
+    folder.Write("Vreckar.dat", "x,y\r\n");
     RecordStore store(folder.File("Davavazo.dat"), RecordList(2)), other(folder.File("Vreckar.dat"), RecordList(2));
     store.Load(reporter);
     other.Load(reporter);
     ASSERT_EQ(reporter.messages.size(), 2u);
     EXPECT_TRUE(Contains(reporter.messages[0], u"Davavazo.dat.bak1"));
-    EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), broken);   // loading alone touches nothing
+    EXPECT_EQ(folder.Read("Davavazo.dat"), broken);   // loading alone touches nothing
 
     store.Records().at(1).set(1, "fixed");
     ASSERT_TRUE(store.Save(reporter));
     ASSERT_TRUE(store.Save(reporter));
-    EXPECT_EQ(ReadBytes(folder / "Davavazo.dat.bak"), "an earlier backup");
-    EXPECT_EQ(ReadBytes(folder / "Davavazo.dat.bak1"), broken);
+    EXPECT_EQ(folder.Read("Davavazo.dat.bak"), "an earlier backup");
+    EXPECT_EQ(folder.Read("Davavazo.dat.bak1"), broken);
     EXPECT_FALSE(std::filesystem::exists(folder / "Davavazo.dat.bak2"));   // one backup per failed load
-    EXPECT_EQ(ReadBytes(folder / "Davavazo.dat"), "2,1\r\n\"only one\"\r\n\"fixed\"\r\n\"\"\r\n\"\"\r\n");
+    EXPECT_EQ(folder.Read("Davavazo.dat"), "2,1\r\n\"only one\"\r\n\"fixed\"\r\n\"\"\r\n\"\"\r\n");
     ASSERT_TRUE(other.Save(reporter));   // the first store's saves took no backup state from this one
-    EXPECT_EQ(ReadBytes(folder / "Vreckar.dat.bak"), "x,y\r\n");
+    EXPECT_EQ(folder.Read("Vreckar.dat.bak"), "x,y\r\n");
 }
 
 // Everything works except creating new files: a full disk for the backup.
@@ -153,15 +135,15 @@ struct NoNewFiles : FileSystem {
 };
 
 TEST(RecordFile, NoSaveWithoutTheBackup) {
-    ScratchFolder folder;
+    TempFolder folder;
     RecordingReporter reporter;
     NoNewFiles files;
-    WriteBytes(folder / "Zozuraz.dat", "x,y\r\n");
+    folder.Write("Zozuraz.dat", "x,y\r\n");
     RecordStore store(folder.File("Zozuraz.dat"), RecordList(10), files);
     store.Load(reporter);
     EXPECT_FALSE(store.Save(reporter));
     EXPECT_EQ(files.replaces, 0);
-    EXPECT_EQ(ReadBytes(folder / "Zozuraz.dat"), "x,y\r\n");
+    EXPECT_EQ(folder.Read("Zozuraz.dat"), "x,y\r\n");
     ASSERT_EQ(reporter.messages.size(), 2u);
     EXPECT_TRUE(Contains(reporter.messages[1], u"Pôvodný súbor Zozuraz.dat sa nepodarilo zálohovať: disk is full"));
 }

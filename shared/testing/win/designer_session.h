@@ -12,7 +12,6 @@
 #include "base/cp1250.h"
 #include "designer/win/designer.h"
 #include "testing/win/editor_driver.h"
-#include "testing/win/menu_driver.h"
 #include "testing/win/print_capture.h"
 
 namespace papyrka::test {
@@ -26,8 +25,7 @@ public:
         for (const TestRecord& record : records)
             for (int field = 0; field < designer.tables.record.fieldCount(); ++field)
                 bytes_ += "\"" + Utf8ToCp1250(field < static_cast<int>(record.size()) ? record[field] : "") + "\"\r\n";
-        const std::u16string name = designer.tables.record.wideFileName();
-        folder_.Write(W(name).c_str(), bytes_);
+        folder_.Write(W(designer.tables.record.wideFileName()), bytes_);
         form_ = std::make_unique<EditorWindow>(designer_, folder_.path(), EditorWindow::OnDestroy::KeepRunning);
         opened_ = form_->Open();
         PumpMessages();
@@ -43,7 +41,7 @@ public:
         driver().Type(box, Cp1250ToUtf16(Utf8ToCp1250(utf8)));
     }
     // The record file is still exactly as the test wrote it.
-    bool FileUnchanged() const { return folder_.Read(W(designer_.tables.record.wideFileName()).c_str()) == bytes_; }
+    bool FileUnchanged() const { return folder_.Read(W(designer_.tables.record.wideFileName())) == bytes_; }
     // The text a layout box of the program's piece holds now.
     std::u16string Line(std::string_view box) { return std::u16string(form_->Printer().Window()->layout().Text(box)); }
 
@@ -52,27 +50,44 @@ public:
         driver().ClickLabel(label);
         return Printed(timeout);
     }
-    // Clicks a label that pops up a menu and chooses item `item` (from 0) in it.
-    // (-1 dismisses it). Waits `timeout` for a print.
+    // Clicks a label that pops up a menu and chooses item `item` (from 0) in it with the arrow
+    // keys and Enter, or dismisses it for -1; then waits `timeout` for a print.
     std::wstring Choose(std::string_view label, int item,
                         std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
-        menuSeen_ = ChooseFromPopUp([&] { driver().ClickLabel(label); }, item);
+        menu_ = {item, false, nullptr};
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, &OnMenuTimer);
+        driver().ClickLabel(label);   // returns when the menu is gone
+        KillTimer(nullptr, timer);
         PumpMessages();   // the choice arrives as a command after the menu is gone
         return Printed(timeout);
     }
-    bool menuSeen() const { return menuSeen_; }
+    bool menuSeen() const { return menu_.seen; }
+    HWND foregroundAtMenu() const { return menu_.foreground; }
     std::wstring Printed(std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
         return capture_.WaitForPdf(timeout);
     }
 
 private:
+    // Runs on the menu's own modal loop: the menu window (#32768) exists only while it is up.
+    static void CALLBACK OnMenuTimer(HWND, UINT, UINT_PTR id, DWORD) {
+        const HWND menu = FindWindowW(L"#32768", nullptr);
+        if (!menu || !IsWindowVisible(menu)) return;
+        KillTimer(nullptr, id);
+        menu_.seen = true;
+        menu_.foreground = GetForegroundWindow();
+        if (menu_.item < 0) return void(EndMenu());
+        for (int i = 0; i <= menu_.item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);   // the first selects item 0
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    }
+
+    struct MenuState { int item; bool seen; HWND foreground; };
+    static inline MenuState menu_{};
     const Designer& designer_;
     TempFolder folder_;
     PrintCapture capture_;
     std::string bytes_;
     std::unique_ptr<EditorWindow> form_;
     bool opened_ = false;
-    bool menuSeen_ = false;
 };
 
 }  // namespace papyrka::test
