@@ -12,6 +12,7 @@
 #include "base/cp1250.h"
 #include "designer/win/designer.h"
 #include "testing/win/editor_driver.h"
+#include "testing/win/menu_driver.h"
 #include "testing/win/print_capture.h"
 
 namespace papyrka::test {
@@ -54,40 +55,23 @@ public:
     // keys and Enter, or dismisses it for -1; then waits `timeout` for a print.
     std::wstring Choose(std::string_view label, int item,
                         std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
-        menu_ = {item, false, nullptr};
-        const UINT_PTR timer = SetTimer(nullptr, 0, 50, &OnMenuTimer);
-        driver().ClickLabel(label);   // returns when the menu is gone
-        KillTimer(nullptr, timer);
+        menuSeen_ = ChooseFromPopUp([&] { driver().ClickLabel(label); }, item);
         PumpMessages();   // the choice arrives as a command after the menu is gone
         return Printed(timeout);
     }
-    bool menuSeen() const { return menu_.seen; }
-    HWND foregroundAtMenu() const { return menu_.foreground; }
+    bool menuSeen() const { return menuSeen_; }
     std::wstring Printed(std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
         return capture_.WaitForPdf(timeout);
     }
 
 private:
-    // Runs on the menu's own modal loop: the menu window (#32768) exists only while it is up.
-    static void CALLBACK OnMenuTimer(HWND, UINT, UINT_PTR id, DWORD) {
-        const HWND menu = FindWindowW(L"#32768", nullptr);
-        if (!menu || !IsWindowVisible(menu)) return;
-        KillTimer(nullptr, id);
-        menu_.seen = true;
-        menu_.foreground = GetForegroundWindow();
-        if (menu_.item < 0) return void(EndMenu());
-        for (int i = 0; i <= menu_.item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);   // the first selects item 0
-        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
-    }
-
-    struct MenuState { int item; bool seen; HWND foreground; };
-    static inline MenuState menu_{};
     const Designer& designer_;
     TempFolder folder_;
     PrintCapture capture_;
     std::string bytes_;
     std::unique_ptr<EditorWindow> form_;
     bool opened_ = false;
+    bool menuSeen_ = false;
 };
 
 }  // namespace papyrka::test
