@@ -16,7 +16,7 @@
 #include "win32/gdi.h"
 #include "launcher/win/launch_designer.h"
 #include "launcher/win/program_icon.h"
-#include "launcher/program_icon_image.h"
+#include "icon/pictograms.h"
 #include "launcher/win/tray_icon.h"
 #include "launcher/tray_menu.h"
 #include "launcher/win/tray_menu_win.h"
@@ -174,7 +174,7 @@ TEST(ProgramIcon, TheExeAndTheTrayShowTheFigureAtBothSizes) {
     const HMODULE exe = LoadLibraryExW(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(exe, nullptr) << "error " << GetLastError();
     for (int size : {32, 16}) {
-        const IconImage image = DrawProgramIcon(size);
+        const icon::IconImage image = icon::DrawPictogram(*icon::FindPictogram("Papyrka"), size);
         const Icon fromExe(static_cast<HICON>(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
         const Icon forTray = MakeProgramIcon(size);
         for (HICON icon : {fromExe.get(), forTray.get()}) {
@@ -184,7 +184,7 @@ TEST(ProgramIcon, TheExeAndTheTrayShowTheFigureAtBothSizes) {
             ASSERT_TRUE(DrawIconEx(dc.get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL));
             for (int y = 0; y < size; ++y)
                 for (int x = 0; x < size; ++x) {
-                    const PaletteColour c = kIconPalette[image.at(x, y)];
+                    const icon::PaletteColour c = icon::kIconPalette[image.at(x, y)];
                     ASSERT_EQ(GetPixel(dc.get(), x, y), RGB(c.red, c.green, c.blue)) << size << ": " << x << "," << y;
                 }
         }
