@@ -1,6 +1,7 @@
 # Build helpers shared by every folder: one place decides warnings, static linking,
 # where programs land and how tests are registered.
 
+set(PAPYRKA_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(PAPYRKA_BIN_DIR ${CMAKE_BINARY_DIR}/bin CACHE PATH "Folder that receives every program of the suite")
 option(PAPYRKA_SANITIZE "Build native code with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(PAPYRKA_FUZZ "Build the libFuzzer targets (clang only)" OFF)
@@ -14,6 +15,7 @@ if(PAPYRKA_SANITIZE AND NOT WIN32)
 endif()
 
 if(WIN32)
+  enable_language(RC)
   # Each .exe stands alone: no libgcc, libstdc++ or winpthread DLL beside it.
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
   add_link_options(-static -static-libgcc -static-libstdc++)
@@ -52,13 +54,38 @@ function(papyrka_library name)
   papyrka_warnings(${name})
 endfunction()
 
-# papyrka_program(Name SOURCES ... LIBS ...): one of the suite's Windows programs.
+# papyrka_program(Name DESCRIPTION "..." SOURCES ... LIBS ...): one of the suite's Windows
+# programs. Each carries what Windows expects of a current program: its pictogram as icon
+# (shared/icon/pictograms.cpp), a manifest (per-monitor DPI, Common Controls 6, Windows 7-11,
+# asInvoker), a version resource with its Slovak description, and ASLR and DEP.
 function(papyrka_program name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} WIN32 ${ARG_SOURCES})
+  cmake_parse_arguments(ARG "" "DESCRIPTION" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_DESCRIPTION)
+    message(FATAL_ERROR "papyrka_program(${name}): DESCRIPTION (Slovak, for the version resource) is missing")
+  endif()
+  set(resources)
+  if(WIN32)
+    set(PROGRAM_NAME ${name})
+    set(PROGRAM_DESCRIPTION "${ARG_DESCRIPTION}")
+    set(PROGRAM_VERSION4 ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0)
+    string(REPLACE "." "," PROGRAM_VERSION_COMMAS ${PROGRAM_VERSION4})
+    set(PROGRAM_ICON ${CMAKE_CURRENT_BINARY_DIR}/${name}.ico)
+    set(PROGRAM_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest)
+    add_custom_command(OUTPUT ${PROGRAM_ICON}
+      COMMAND ${PAPYRKA_MAKE_ICON} ${name} ${PROGRAM_ICON}
+      DEPENDS papyrka_make_icon ${PAPYRKA_MAKE_ICON}
+      COMMENT "Writing ${name}.ico" VERBATIM)
+    configure_file(${PAPYRKA_CMAKE_DIR}/program.manifest.in ${PROGRAM_MANIFEST} @ONLY)
+    configure_file(${PAPYRKA_CMAKE_DIR}/program.rc.in ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc @ONLY)
+    set(resources ${CMAKE_CURRENT_BINARY_DIR}/${name}.rc)
+    set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${PROGRAM_ICON};${PROGRAM_MANIFEST}")
+  endif()
+  add_executable(${name} WIN32 ${ARG_SOURCES} ${resources})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   if(WIN32)
-    target_link_options(${name} PRIVATE -municode)   # entry is wWinMain
+    target_link_options(${name} PRIVATE -municode   # entry is wWinMain
+      -Wl,--dynamicbase,--high-entropy-va,--nxcompat)
+    set_property(GLOBAL APPEND PROPERTY PAPYRKA_PROGRAMS ${name})
   endif()
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PAPYRKA_BIN_DIR})
   papyrka_warnings(${name})
@@ -79,9 +106,10 @@ function(papyrka_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} LABELS "${ARG_LABELS}")
 endfunction()
 
-# papyrka_designer(Name): a designer program's folder. Portable files (its tables and print
+# papyrka_designer(Name DESCRIPTION "..."): a designer program's folder. Portable files (its tables and print
 # plan) in the folder itself, Win32 files (entry, print action) in win/, each with tests/.
 function(papyrka_designer name)
+  cmake_parse_arguments(ARG "" "DESCRIPTION" "" ${ARGN})
   string(TOLOWER ${name} lower)
   file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   papyrka_library(${lower}_core SOURCES ${core_sources} LIBS papyrka_designer)
@@ -96,7 +124,8 @@ function(papyrka_designer name)
     file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win/*.cpp)
     list(FILTER win_sources EXCLUDE REGEX "/main\\.cpp$")
     papyrka_library(${lower}_win SOURCES ${win_sources} LIBS ${lower}_core papyrka_skeleton)
-    papyrka_program(${name} SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/win/main.cpp LIBS ${lower}_win)
+    papyrka_program(${name} DESCRIPTION "${ARG_DESCRIPTION}"
+      SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/win/main.cpp LIBS ${lower}_win)
 
     file(GLOB win_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win/tests/*.cpp)
     if(win_tests)

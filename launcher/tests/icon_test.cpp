@@ -3,10 +3,14 @@
 
 #include <algorithm>
 
-#include "launcher/program_icon_image.h"
+#include "icon/pictograms.h"
 
 namespace papyrka::launcher {
 namespace {
+
+using namespace icon;
+
+IconImage DrawProgramIcon(int size) { return DrawPictogram(*FindPictogram("Papyrka"), size); }
 
 // Blackens the white pixels joined to (x, y) through edges and corners; returns how many.
 int EraseFigure(IconImage& image, int x, int y) {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "win32/gdi.h"
-#include "launcher/program_icon_image.h"
+#include "icon/pictograms.h"
 
 namespace papyrka::launcher {
 
@@ -18,7 +18,9 @@ struct FourBitInfo {
 }  // namespace
 
 Icon MakeProgramIcon(int size) {
-    const IconImage image = DrawProgramIcon(size);
+    const icon::Pictogram* figure = icon::FindPictogram("Papyrka");
+    if (!figure) return Icon();
+    const icon::IconImage image = icon::DrawPictogram(*figure, size);
     if (image.size == 0) return Icon();
 
     FourBitInfo info{};
@@ -29,15 +31,15 @@ Icon MakeProgramIcon(int size) {
     info.header.biBitCount = 4;
     info.header.biCompression = BI_RGB;
     info.header.biClrUsed = 16;
-    for (std::size_t i = 0; i < kIconPalette.size(); ++i)
-        info.palette[i] = RGBQUAD{kIconPalette[i].blue, kIconPalette[i].green, kIconPalette[i].red, 0};
+    for (std::size_t i = 0; i < icon::kIconPalette.size(); ++i)
+        info.palette[i] = RGBQUAD{icon::kIconPalette[i].blue, icon::kIconPalette[i].green, icon::kIconPalette[i].red, 0};
 
     void* bits = nullptr;
     win::Bitmap colour(
         CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!colour || !bits) return Icon();
     GdiFlush();
-    const std::vector<std::uint8_t> rows = PackedColourRows(image);
+    const std::vector<std::uint8_t> rows = icon::PackedColourRows(image);
     std::memcpy(bits, rows.data(), rows.size());
 
     // A monochrome bitmap's rows are padded to 16 bits; all zero: the square is opaque.

@@ -23,7 +23,9 @@ void EnableDpiAwareness() {
     using SetContext = BOOL(WINAPI*)(HANDLE);
     if (auto setContext = User32Function<SetContext>("SetProcessDpiAwarenessContext")) {
         // Per-monitor v2: the system sends WM_DPICHANGED and scales nothing behind our back.
-        if (setContext(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)))) return;
+        // It fails when the manifest has set the awareness already; then nothing is left to do.
+        setContext(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)));
+        return;
     }
     SetProcessDPIAware();
 }

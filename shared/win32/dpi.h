@@ -7,7 +7,7 @@
 
 namespace papyrka::win {
 
-void EnableDpiAwareness();              // call once, first thing in the entry
+void EnableDpiAwareness();              // once, from StartProgram: a fallback to the manifest
 UINT DpiOfWindow(HWND window);          // the window's DPI, or the screen's
 DeviceMapping ScreenMapping(HWND window);   // twips -> this window's pixels
 DeviceMapping DeviceMappingOf(HDC dc);  // twips -> a DC's own units (printer, bitmap)

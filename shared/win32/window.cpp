@@ -15,8 +15,14 @@ bool RegisterOnce(const WindowSpec& spec, WNDPROC procedure) {
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = spec.icon;
-    wc.hIconSm = spec.icon;
+    // Without an icon of its own, a window shows the program's (resource 1) in the taskbar
+    // and Alt+Tab; LR_SHARED icons belong to the system and are never destroyed.
+    const auto programIcon = [instance](int metric) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(metric),
+                                             GetSystemMetrics(metric), LR_SHARED));
+    };
+    wc.hIcon = spec.icon ? spec.icon : programIcon(SM_CXICON);
+    wc.hIconSm = spec.icon ? spec.icon : programIcon(SM_CXSMICON);
     wc.lpszClassName = spec.className;
     return RegisterClassExW(&wc) != 0;
 }

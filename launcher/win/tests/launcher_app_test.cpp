@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "launcher/program_icon_image.h"
+#include "base/suite.h"
+#include "win32/artwork.h"
 #include "launcher/win/form1.h"
+#include "win32/gdi.h"
 #include "launcher/win/launch_designer.h"
+#include "launcher/win/program_icon.h"
+#include "icon/pictograms.h"
 #include "launcher/win/tray_icon.h"
 #include "testing/win/menu_driver.h"
 
@@ -52,17 +56,18 @@ TEST(ProgramIcon, TheExeAndTheTrayShowTheFigureAtBothSizes) {
                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(exe, nullptr) << "error " << GetLastError();
     for (int size : {32, 16}) {
+        const icon::IconImage image = icon::DrawPictogram(*icon::FindPictogram("Papyrka"), size);
         const Icon fromExe(static_cast<HICON>(LoadImageW(exe, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)));
-        const IconImage image = DrawProgramIcon(size);
         const Icon forTray = MakeProgramIcon(size);
         for (HICON icon : {fromExe.get(), forTray.get()}) {
             win::MemoryDc dc(nullptr, size, size);
             PatBlt(dc.get(), 0, 0, size, size, WHITENESS);
-            ASSERT_TRUE(DrawIconEx(dc.get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL)) << size;
-            for (int i = 0; i < size * size; ++i) {
-                const PaletteColour c = kIconPalette[image.pixels[static_cast<size_t>(i)]];
-                ASSERT_EQ(GetPixel(dc.get(), i % size, i / size), RGB(c.red, c.green, c.blue)) << size << ": " << i;
-            }
+            ASSERT_TRUE(DrawIconEx(dc.get(), 0, 0, icon, size, size, 0, nullptr, DI_NORMAL));
+            for (int y = 0; y < size; ++y)
+                for (int x = 0; x < size; ++x) {
+                    const icon::PaletteColour c = icon::kIconPalette[image.at(x, y)];
+                    ASSERT_EQ(GetPixel(dc.get(), x, y), RGB(c.red, c.green, c.blue)) << size << ": " << x << "," << y;
+                }
         }
     }
     FreeLibrary(exe);

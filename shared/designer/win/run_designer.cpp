@@ -2,7 +2,7 @@
 
 #include "base/system_error.h"
 #include "designer/win/designer.h"
-#include "win32/dpi.h"
+#include "win32/program_start.h"
 #include "designer/win/editor_window.h"
 #include "win32/message_box.h"
 #include "win32/program_folder.h"
@@ -11,7 +11,7 @@ namespace papyrka {
 
 int RunDesigner(const DesignerTables& tables, EditorAction ownPrint) {
     const Designer designer{tables, ownPrint};
-    win::EnableDpiAwareness();
+    win::StartProgram();
     // Where the system cannot tell, the current folder: the programs have always worked there.
     const std::u16string folder = win::ProgramFolder();
     EditorWindow form(designer, folder.empty() ? u"." : folder);

@@ -1,6 +1,6 @@
-#include "launcher/ico_file.h"
+#include "icon/ico_file.h"
 
-namespace papyrka::launcher {
+namespace papyrka::icon {
 
 namespace {
 
@@ -74,4 +74,4 @@ std::vector<std::uint8_t> IcoFile(const std::vector<IconImage>& images) {
     return file;
 }
 
-}  // namespace papyrka::launcher
+}  // namespace papyrka::icon
