@@ -57,7 +57,9 @@ TEST(SaveSafety, ASaveStoppedAtAnyStepLeavesTheOldFileWholeAndTheNextSaveTidiesU
         EXPECT_FALSE(RecordStore(folder.File("Kryton.dat"), OneRecord("new"), *files).Save(reporter));
         EXPECT_EQ(ReadBytes(folder / "Kryton.dat"), old);
         ASSERT_EQ(reporter.messages.size(), 1u);
-        if (c.said) EXPECT_NE(reporter.messages[0].find(c.said), std::u16string::npos);
+        if (c.said) {
+            EXPECT_NE(reporter.messages[0].find(c.said), std::u16string::npos);
+        }
         // A failed save tidies up at once; a killed one leaves its file from the creation on.
         EXPECT_EQ(FileNames(folder).size(), others.size() + (c.killed && c.step != SaveStep::Create));
 
