@@ -1,9 +1,8 @@
 // Bytes survive Windows-1250 and back; a box takes only what it can store, and tells what it refused.
-#include <cstdint>
 #include <cstdlib>
 #include "base/box_filter.h"
 #include "base/cp1250.h"
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     using namespace papyrka;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::string back;

@@ -100,11 +100,9 @@ FileError Failed(SaveStep step, DWORD code) {
 void RemoveLeftovers(const std::u16string& path) {
     const std::u16string folder = FolderOf(path), name = NameOf(path);
     WIN32_FIND_DATAW found;
-    Find find(FindFirstFileW(Wide(path + u".~*.tmp"), &found));
-    if (find.get() == INVALID_HANDLE_VALUE) {
-        find.release();   // nothing found, or the save itself will say what is wrong
-        return;
-    }
+    const HANDLE first = FindFirstFileW(Wide(path + u".~*.tmp"), &found);
+    if (first == INVALID_HANDLE_VALUE) return;   // nothing found, or the save itself will say what is wrong
+    const Find find(first);
     do {
         const std::u16string foundName(reinterpret_cast<const char16_t*>(found.cFileName));
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsSaveTempName(foundName, name))
@@ -114,6 +112,8 @@ void RemoveLeftovers(const std::u16string& path) {
 
 class Win32FileSystem : public FileSystem {
 public:
+    explicit Win32FileSystem(SaveStepCheck check = {}) : check_(std::move(check)) {}
+
     bool Exists(const std::u16string& path) override {
         return GetFileAttributesW(Wide(Absolute(path))) != INVALID_FILE_ATTRIBUTES;
     }
@@ -190,8 +190,6 @@ public:
             Sleep(kPauseMs);
         }
     }
-
-    explicit Win32FileSystem(SaveStepCheck check = {}) : check_(std::move(check)) {}
 
 private:
     FileError Check(SaveStep step) {
