@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds and tests the portable code natively
-# with sanitizers, fuzzes the record file reader for a bounded time, prints the record store's
-# benchmark figures, cross-builds everything for Windows and runs the Windows tests under
-# Wine in a private test environment. Every step runs even when an earlier one failed, so
-# one run shows every fault; the exit code is non-zero when any step failed.
+# with sanitizers, fuzzes the code that reads files and user input for a bounded time, prints
+# the record store's benchmark figures, cross-builds everything for Windows and runs the
+# Windows tests under Wine in a private test environment. Every step runs even when an
+# earlier one failed, so one run shows every fault; the exit code is non-zero when any step
+# failed.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -56,30 +57,16 @@ else
 fi
 
 # --- fuzzing ------------------------------------------------------------------------------
-step "Fuzzing the record file reader (${fuzz_seconds} s)"
-fuzzer=build/native/shared/record/fuzz/record_file_fuzz
+step "Fuzzing (record file reader ${fuzz_seconds} s, every other target a third of that)"
 if [[ $fuzz_option == OFF ]]; then
   note fuzz "skipped: shared/record/fuzz/CMakeLists.txt does not exist yet"
-elif [[ ! -x $fuzzer ]]; then
-  fail fuzz "record_file_fuzz was not built"
 else
-  work=$build/native/fuzz-run
-  rm -rf "$work"
-  mkdir -p "$work/corpus" "$work/artifacts"
-  # A copy: what the fuzzer finds must not creep into the repository's corpus.
-  cp -r shared/record/fuzz/corpus/. "$work/corpus/" 2>/dev/null || true
-  timeout $((fuzz_seconds + 120)) "$fuzzer" -max_total_time="$fuzz_seconds" -timeout=10 \
-    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$work/artifacts/" "$work/corpus" \
-    >"$work/fuzz.log" 2>&1
-  rc=$?
-  if ((rc == 0)); then
-    runs=$(grep -oE '^stat::number_of_executed_units: *[0-9]+' "$work/fuzz.log" | grep -oE '[0-9]+$')
-    note fuzz "record_file_fuzz ran ${runs:-?} inputs in ${fuzz_seconds} s, no fault"
-    grep -E '^(Done|stat::number_of_executed_units|stat::average_exec_per_sec)' "$work/fuzz.log"
-  else
-    tail -60 "$work/fuzz.log"
-    fail fuzz "exit $rc; inputs in build/native/fuzz-run/artifacts, log in build/native/fuzz-run/fuzz.log"
-  fi
+  bash scripts/fuzz.sh --smoke "$fuzz_seconds" | tee "$build/fuzz.log"
+  rc=${PIPESTATUS[0]}
+  while IFS= read -r line; do
+    summary+=("$line")
+  done < <(grep -E '^fuzz: ' "$build/fuzz.log")
+  ((rc == 0)) || failures+=(fuzz)
 fi
 
 # --- benchmark (figures only) ---------------------------------------------------------------

@@ -1,15 +1,21 @@
 #pragma once
 // The little the record file needs from the file system, so that the format code stays pure
 // and tests can put a failing disk underneath. One implementation per platform.
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace papyrka {
 
+// The steps of a save, in order; a failed save names the one that failed.
+enum class SaveStep { None, Create, Write, Flush, Replace };
+
 struct FileError {
     enum class Kind { None, Missing, Exists, Other };
     Kind kind = Kind::None;
     std::u16string description;   // the system's own words, empty for None
+    SaveStep step = SaveStep::None;   // where Replace failed
 
     explicit operator bool() const { return kind != Kind::None; }
 };
@@ -24,11 +30,18 @@ public:
     virtual FileError ReadAll(const std::u16string& path, std::string& bytes) = 0;
     // Never touches a file that is already there (Kind::Exists instead).
     virtual FileError CreateNew(const std::u16string& path, std::string_view bytes) = 0;
-    // Afterwards path holds bytes, or is exactly as it was: the bytes go to a temporary file
-    // beside it, which then takes its place in one step.
+    // Afterwards path holds bytes, or is exactly as it was: the bytes go to a new temporary
+    // file beside it, which then takes its place in one step. Temporary files that earlier
+    // saves of path left behind when they were cut short are removed first.
     virtual FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) = 0;
 };
 
 FileSystem& SystemFileSystem();
+
+// The system's file system with a check run before each step of Replace: an error it returns
+// fails that step as the disk would, and an exception thrown from it stops the save dead, as
+// a killed process would. Lets tests interrupt a save anywhere.
+using SaveStepCheck = std::function<FileError(SaveStep)>;
+std::unique_ptr<FileSystem> SystemFileSystemChecking(SaveStepCheck check);
 
 }  // namespace papyrka

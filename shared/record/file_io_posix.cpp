@@ -1,12 +1,17 @@
 #ifndef _WIN32
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
+#include "base/unique_handle.h"
 #include "record/file_io.h"
+#include "record/save_temp_name.h"
 
 namespace papyrka {
 namespace {
@@ -91,8 +96,15 @@ int FinishFile(Descriptor& file, std::string_view bytes, Durability durability) 
     return 0;
 }
 
+struct CloseDirectory {
+    void operator()(DIR* directory) const { ::closedir(directory); }
+};
+using Directory = UniqueHandle<DIR*, CloseDirectory>;
+
 class PosixFileSystem : public FileSystem {
 public:
+    explicit PosixFileSystem(SaveStepCheck check = {}) : check_(std::move(check)) {}
+
     bool Exists(const std::u16string& path) override {
         struct stat info;
         return ::lstat(ToUtf8(path).c_str(), &info) == 0;
@@ -136,22 +148,80 @@ public:
     }
 
     FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
-        const std::string target = ToUtf8(path);
-        // One temporary name per process, so two running copies never write into each other's.
-        const std::string temp = target + '.' + std::to_string(::getpid()) + ".tmp";
-        Descriptor file(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-        if (file.get() < 0) return ErrorFrom(errno);
-        int code = FinishFile(file, bytes, durability);
-        if (code == 0 && ::rename(temp.c_str(), target.c_str()) != 0) code = errno;
-        if (code != 0) {
+        RemoveLeftovers(path);
+        if (FileError error = Check(SaveStep::Create)) return error;
+        std::string temp;
+        Descriptor file(CreateTemp(path, temp));
+        if (file.get() < 0) return Failed(SaveStep::Create, errno);
+        // The temporary file is removed whatever fails; the target is untouched then.
+        auto abandon = [&](FileError error) {
             ::unlink(temp.c_str());
-            FileError error = ErrorFrom(code);
-            // A missing folder is a failure here, not the silent case it is for reading.
-            error.kind = FileError::Kind::Other;
             return error;
-        }
+        };
+        if (FileError error = Check(SaveStep::Write)) return abandon(error);
+        if (int code = WriteAll(file.get(), bytes)) return abandon(Failed(SaveStep::Write, code));
+        if (FileError error = Check(SaveStep::Flush)) return abandon(error);
+        if (durability == Durability::Flushed && ::fsync(file.get()) != 0) return abandon(Failed(SaveStep::Flush, errno));
+        if (file.Close() != 0) return abandon(Failed(SaveStep::Flush, errno));
+        if (FileError error = Check(SaveStep::Replace)) return abandon(error);
+        if (::rename(temp.c_str(), ToUtf8(path).c_str()) != 0) return abandon(Failed(SaveStep::Replace, errno));
         return {};
     }
+
+private:
+    FileError Check(SaveStep step) {
+        FileError error = check_ ? check_(step) : FileError();
+        if (error) error.step = step;
+        return error;
+    }
+
+    static FileError Failed(SaveStep step, int code) {
+        FileError error = ErrorFrom(code);
+        // A missing folder is a failure here, not the silent case it is for reading.
+        error.kind = FileError::Kind::Other;
+        error.step = step;
+        return error;
+    }
+
+    // A new temporary file, created exclusively and locked while this save writes it, so that
+    // another copy's clean-up leaves it alone. -1 with errno set when none can be made.
+    static int CreateTemp(const std::u16string& path, std::string& temp) {
+        for (int attempt = 1;; ++attempt) {
+            temp = ToUtf8(NewSaveTempPath(path));
+            const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0 && (errno != EEXIST || attempt == kAttempts)) return -1;
+            if (fd < 0) continue;
+            // A file system without locks still saves; its leftovers just stay.
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK) return fd;
+            // Another copy's clean-up took this file for a leftover in the instant after it was made.
+            ::close(fd);
+            if (attempt == kAttempts) return errno = EEXIST, -1;
+        }
+    }
+
+    // Only regular files of the temporary files' own shape whose lock is free: a save that
+    // is still writing holds its lock, and a killed one's lock went with its process.
+    static void RemoveLeftovers(const std::u16string& path) {
+        const std::u16string folder = FolderOf(path), name = NameOf(path);
+        const std::string folder8 = folder.empty() ? std::string(".") : ToUtf8(folder), name8 = ToUtf8(name);
+        Directory directory(::opendir(folder8.c_str()));
+        if (!directory) return;   // the save itself then says what is wrong with the folder
+        while (const dirent* entry = ::readdir(directory.get())) {
+            const std::string_view entryName(entry->d_name);
+            if (entryName.substr(0, name8.size()) != name8) continue;
+            const std::string_view rest = entryName.substr(name8.size());
+            if (!IsSaveTempName(name + std::u16string(rest.begin(), rest.end()), name)) continue;
+            const std::string leftover = folder8 + '/' + std::string(entryName);
+            Descriptor file(::open(leftover.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+            struct stat info;
+            if (file.get() >= 0 && ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode) &&
+                ::flock(file.get(), LOCK_EX | LOCK_NB) == 0)
+                ::unlink(leftover.c_str());
+        }
+    }
+
+    static constexpr int kAttempts = 10;
+    SaveStepCheck check_;
 };
 
 }  // namespace
@@ -159,6 +229,10 @@ public:
 FileSystem& SystemFileSystem() {
     static PosixFileSystem fileSystem;
     return fileSystem;
+}
+
+std::unique_ptr<FileSystem> SystemFileSystemChecking(SaveStepCheck check) {
+    return std::make_unique<PosixFileSystem>(std::move(check));
 }
 
 }  // namespace papyrka

@@ -3,11 +3,12 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
-#include "base/decimal.h"
 #include "base/system_error.h"
 #include "base/unique_handle.h"
 #include "record/file_io.h"
+#include "record/save_temp_name.h"
 
 namespace papyrka {
 namespace {
@@ -64,21 +65,55 @@ File OpenWithRetry(const std::u16string& path, DWORD access, DWORD share, DWORD 
     }
 }
 
-// Writes, optionally flushes and closes; the first failing error code, or 0.
-DWORD FinishFile(File& file, std::string_view bytes, Durability durability) {
+struct CloseFind {
+    void operator()(HANDLE handle) const { FindClose(handle); }
+};
+using Find = UniqueHandle<HANDLE, CloseFind>;
+
+// The first failing error code, or 0.
+DWORD WriteAll(File& file, std::string_view bytes) {
     while (!bytes.empty()) {
         DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 24));
         DWORD written = 0;
         if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr)) return GetLastError();
         bytes.remove_prefix(written);
     }
+    return 0;
+}
+
+// Flushes if asked and closes; the first failing error code, or 0.
+DWORD FlushAndClose(File& file, Durability durability) {
     if (durability == Durability::Flushed && !FlushFileBuffers(file.get())) return GetLastError();
     if (!CloseHandle(file.release())) return GetLastError();
     return 0;
 }
 
+FileError Failed(SaveStep step, DWORD code) {
+    FileError error = ErrorFrom(code);
+    error.kind = FileError::Kind::Other;
+    error.step = step;
+    return error;
+}
+
+// Only files of the temporary files' own shape: a save that is still writing holds its file
+// open without delete sharing, so the delete fails on it and it stays.
+void RemoveLeftovers(const std::u16string& path) {
+    const std::u16string folder = FolderOf(path), name = NameOf(path);
+    WIN32_FIND_DATAW found;
+    const HANDLE first = FindFirstFileW(Wide(path + u".~*.tmp"), &found);
+    if (first == INVALID_HANDLE_VALUE) return;   // nothing found, or the save itself will say what is wrong
+    const Find find(first);
+    do {
+        const std::u16string foundName(reinterpret_cast<const char16_t*>(found.cFileName));
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && IsSaveTempName(foundName, name))
+            DeleteFileW(Wide(folder + foundName));
+    } while (FindNextFileW(find.get(), &found));
+}
+
 class Win32FileSystem : public FileSystem {
 public:
+    explicit Win32FileSystem(SaveStepCheck check = {}) : check_(std::move(check)) {}
+
     bool Exists(const std::u16string& path) override {
         return GetFileAttributesW(Wide(Absolute(path))) != INVALID_FILE_ATTRIBUTES;
     }
@@ -114,8 +149,11 @@ public:
         const std::u16string target = Absolute(path);
         File file = OpenWithRetry(target, GENERIC_WRITE, 0, CREATE_NEW);
         if (!file) return ErrorFrom(GetLastError());
-        if (DWORD code = FinishFile(file, bytes, Durability::Flushed)) {
-            // A half-written backup is worth nothing; the caller reports the first error.
+        DWORD code = WriteAll(file, bytes);
+        if (code == 0) code = FlushAndClose(file, Durability::Flushed);
+        if (code != 0) {
+            // A half-written backup is worth nothing. Closed first: Windows deletes no open file.
+            file.reset();
             DeleteFileW(Wide(target));
             return ErrorFrom(code);
         }
@@ -124,36 +162,43 @@ public:
 
     FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
         const std::u16string target = Absolute(path);
-        // One temporary name per process, so two running copies never write into each other's.
-        const std::u16string temp = target + u'.' + DecimalText(GetCurrentProcessId()) + u".tmp";
-        DWORD code = 0;
-        {
-            File file = OpenWithRetry(temp, GENERIC_WRITE, 0, CREATE_ALWAYS);
-            if (!file) {
-                FileError error = ErrorFrom(GetLastError());
-                error.kind = FileError::Kind::Other;
-                return error;
-            }
-            code = FinishFile(file, bytes, durability);
+        RemoveLeftovers(target);
+        if (FileError error = Check(SaveStep::Create)) return error;
+        std::u16string temp;
+        File file;
+        for (int attempt = 1; !file; ++attempt) {
+            temp = NewSaveTempPath(target);
+            file = OpenWithRetry(temp, GENERIC_WRITE, 0, CREATE_NEW);
+            const DWORD code = file ? 0 : GetLastError();
+            if (code != 0 && (code != ERROR_FILE_EXISTS || attempt == kAttempts)) return Failed(SaveStep::Create, code);
         }
-        for (int attempt = 1; code == 0; ++attempt) {
-            if (MoveFileExW(Wide(temp), Wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) break;
-            DWORD moveError = GetLastError();
-            if (attempt == kAttempts || !IsTransient(moveError)) {
-                code = moveError;
-                break;
-            }
+        // The temporary file goes whatever fails; the target is untouched then.
+        auto abandon = [&](FileError error) {
+            file.reset();
+            DeleteFileW(Wide(temp));
+            return error;
+        };
+        if (FileError error = Check(SaveStep::Write)) return abandon(error);
+        if (DWORD code = WriteAll(file, bytes)) return abandon(Failed(SaveStep::Write, code));
+        if (FileError error = Check(SaveStep::Flush)) return abandon(error);
+        if (DWORD code = FlushAndClose(file, durability)) return abandon(Failed(SaveStep::Flush, code));
+        if (FileError error = Check(SaveStep::Replace)) return abandon(error);
+        for (int attempt = 1;; ++attempt) {
+            if (MoveFileExW(Wide(temp), Wide(target), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return {};
+            const DWORD code = GetLastError();
+            if (attempt == kAttempts || !IsTransient(code)) return abandon(Failed(SaveStep::Replace, code));
             Sleep(kPauseMs);
         }
-        if (code != 0) {
-            // The target is untouched; a leftover temporary file would only be clutter.
-            DeleteFileW(Wide(temp));
-            FileError error = ErrorFrom(code);
-            error.kind = FileError::Kind::Other;
-            return error;
-        }
-        return {};
     }
+
+private:
+    FileError Check(SaveStep step) {
+        FileError error = check_ ? check_(step) : FileError();
+        if (error) error.step = step;
+        return error;
+    }
+
+    SaveStepCheck check_;
 };
 
 }  // namespace
@@ -161,6 +206,10 @@ public:
 FileSystem& SystemFileSystem() {
     static Win32FileSystem fileSystem;
     return fileSystem;
+}
+
+std::unique_ptr<FileSystem> SystemFileSystemChecking(SaveStepCheck check) {
+    return std::make_unique<Win32FileSystem>(std::move(check));
 }
 
 }  // namespace papyrka

@@ -43,6 +43,22 @@ std::u16string ParseDetail(const ParseResult& result, const RecordList& list) {
     return {};
 }
 
+std::u16string StepText(SaveStep step) {
+    switch (step) {
+        case SaveStep::Create:
+            return u"dočasný súbor sa nepodarilo vytvoriť: ";
+        case SaveStep::Write:
+            return u"zápis do dočasného súboru zlyhal: ";
+        case SaveStep::Flush:
+            return u"dočasný súbor sa nepodarilo zapísať na disk: ";
+        case SaveStep::Replace:
+            return u"dočasný súbor nemohol nahradiť pôvodný: ";
+        case SaveStep::None:
+            break;
+    }
+    return {};
+}
+
 std::u16string BackupNotice(const std::u16string& path, FileSystem& files) {
     int index = 0;
     while (index + 1 < kBackupNames && files.Exists(BackupPath(path, index))) ++index;
@@ -87,7 +103,7 @@ bool RecordStore::SaveOrReport(Reporter& reporter) {
     }
     FileError error = files_->Replace(path_, SerializeRecords(list_), Durability::Flushed);
     if (error) {
-        reporter.Message(u"Zoznam sa nepodarilo uložiť do súboru " + name + u": " + error.description +
+        reporter.Message(u"Zoznam sa nepodarilo uložiť do súboru " + name + u": " + StepText(error.step) + error.description +
                          u". Súbor na disku aj zoznam v programe zostali nezmenené, uloženie môžete zopakovať.");
         return false;
     }

@@ -10,6 +10,7 @@ namespace {
 
 constexpr char kQuote = '"';
 constexpr char kQuoteStandIn = '\'';
+constexpr char kEndOfFileMark = '\x1A';
 
 class ItemReader {
 public:
@@ -31,8 +32,15 @@ public:
 
     size_t itemStart() const { return itemStart_; }
 
-    // Where text that is not blank starts after the last item read, or npos.
-    size_t TextLeft() const { return bytes_.find_first_not_of(" \t\r\n", pos_); }
+    // Where text that is not blank starts after the last item read, or npos. One end-of-file
+    // mark, as DOS-era tools end a text file with, is not text.
+    size_t TextLeft() const {
+        constexpr std::string_view kBlank = " \t\r\n";
+        const size_t rest = bytes_.find_first_not_of(kBlank, pos_);
+        if (rest == std::string_view::npos || bytes_[rest] != kEndOfFileMark) return rest;
+        const size_t after = bytes_.find_first_not_of(kBlank, rest + 1);
+        return after == std::string_view::npos ? after : rest;
+    }
 
 private:
     Outcome ReadQuoted(std::string_view& text) {
@@ -137,15 +145,15 @@ ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
         return fail(ParseFault::CountOutOfRange, 0);
     }
 
-    // Records are built whole and handed to the list at the end; after a fault the rest is
-    // padded with empty fields, as if the list had been sized from the header first.
+    // Records are built whole and handed to the list at the end; after a fault the list still
+    // holds the header's count, the rest empty, as if it had been sized from the header first.
     const size_t fieldCount = static_cast<size_t>(list.fieldCount());
     std::vector<Record> records;
-    records.reserve(static_cast<size_t>(count));
+    // Every field but the file's last takes at least its separator's byte.
+    records.reserve(std::min(static_cast<size_t>(count), bytes.size() / fieldCount + 1));
     auto finish = [&] {
         if (!records.empty()) records.back().resize(fieldCount);
-        records.resize(static_cast<size_t>(count), Record(fieldCount));
-        list.assign(std::move(records));
+        list.assign(std::move(records), static_cast<int>(count));
         list.setCurrent(static_cast<int>(current));
     };
     // A record's items are found first and copied second, so that its one block of bytes is

@@ -15,9 +15,9 @@ public:
     explicit RecordList(int fieldCount);
 
     int fieldCount() const { return fieldCount_; }
-    int count() const { return static_cast<int>(records_.size()); }
+    int count() const { return count_; }
     int current() const { return current_; }            // 1..count, 0 when empty
-    bool empty() const { return records_.empty(); }
+    bool empty() const { return count_ == 0; }
 
     // Positions are 1-based, as on screen ("Record 2 of 5").
     const Record& at(int position) const;
@@ -27,7 +27,8 @@ public:
     bool append();                                       // empty record; false at kMaxCount
     void remove(int position);                           // closes up; keeps current inside the list
     void resize(int count);                              // empty records; current untouched
-    void assign(std::vector<Record> records);            // each of fieldCount() fields; current untouched
+    // Each of fieldCount() fields, then empty records up to count; current untouched.
+    void assign(std::vector<Record> records, int count = 0);
     void clear();
 
     bool operator==(const RecordList& other) const;
@@ -35,7 +36,11 @@ public:
 private:
     int fieldCount_;
     int current_ = 0;
+    int count_ = 0;
+    // Only records_.size() records are stored; the rest up to count_ are blank_ until written.
+    // A header that promises 32767 records in a file that holds none then costs nothing.
     std::vector<Record> records_;
+    Record blank_;
 };
 
 }  // namespace papyrka
