@@ -14,9 +14,9 @@ namespace {
 
 using namespace test;
 
-std::set<std::string> FileNames(const ScratchFolder& folder) {
+std::set<std::string> FileNames(const TempFolder& folder) {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder / "")) names.insert(entry.path().filename().string());
+    for (const auto& entry : std::filesystem::directory_iterator(folder / ".")) names.insert(entry.path().filename().string());
     return names;
 }
 
@@ -43,10 +43,10 @@ TEST(SaveSafety, ASaveStoppedAtAnyStepLeavesTheOldFileWholeAndTheNextSaveTidiesU
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.step) * 10 + c.killed);
-        ScratchFolder folder;
-        WriteBytes(folder / "Kryton.dat", old);
+        TempFolder folder;
+        folder.Write("Kryton.dat", old);
         for (const std::string& name : others)
-            if (name != "Kryton.dat") WriteBytes(folder / name.c_str(), "not ours");
+            if (name != "Kryton.dat") folder.Write(name, "not ours");
         std::filesystem::remove(folder / "Kryton.dat.~00000000000000aa.tmp");
         std::filesystem::create_directory(folder / "Kryton.dat.~00000000000000aa.tmp");
         auto files = SystemFileSystemChecking([&](SaveStep step) {
@@ -55,7 +55,7 @@ TEST(SaveSafety, ASaveStoppedAtAnyStepLeavesTheOldFileWholeAndTheNextSaveTidiesU
         });
         RecordingReporter reporter;
         EXPECT_FALSE(RecordStore(folder.File("Kryton.dat"), OneRecord("new"), *files).Save(reporter));
-        EXPECT_EQ(ReadBytes(folder / "Kryton.dat"), old);
+        EXPECT_EQ(folder.Read("Kryton.dat"), old);
         ASSERT_EQ(reporter.messages.size(), 1u);
         if (c.said) {
             EXPECT_NE(reporter.messages[0].find(c.said), std::u16string::npos);
@@ -69,14 +69,14 @@ TEST(SaveSafety, ASaveStoppedAtAnyStepLeavesTheOldFileWholeAndTheNextSaveTidiesU
         EXPECT_TRUE(restarted.Records() == OneRecord("old"));
         restarted.Records().at(1).set(0, "new");
         EXPECT_TRUE(restarted.Save(reporter));
-        EXPECT_EQ(ReadBytes(folder / "Kryton.dat"), saved);
+        EXPECT_EQ(folder.Read("Kryton.dat"), saved);
         EXPECT_EQ(FileNames(folder), others);
         EXPECT_TRUE(reporter.messages.empty());
     }
 }
 
 TEST(SaveSafety, AnotherCopysSaveInProgressKeepsItsTemporaryFile) {
-    ScratchFolder folder;
+    TempFolder folder;
     RecordingReporter reporter;
     bool inner = false;
     auto files = SystemFileSystemChecking([&](SaveStep step) {
@@ -89,7 +89,7 @@ TEST(SaveSafety, AnotherCopysSaveInProgressKeepsItsTemporaryFile) {
     });
     EXPECT_TRUE(RecordStore(folder.File("Radirir.dat"), OneRecord("first"), *files).Save(reporter));
     EXPECT_TRUE(inner);
-    EXPECT_EQ(ReadBytes(folder / "Radirir.dat"), SerializeRecords(OneRecord("first")));
+    EXPECT_EQ(folder.Read("Radirir.dat"), SerializeRecords(OneRecord("first")));
     EXPECT_EQ(FileNames(folder), std::set<std::string>{"Radirir.dat"});
     EXPECT_TRUE(reporter.messages.empty());
 }
@@ -101,15 +101,15 @@ TEST(SaveSafety, OneDosEndOfFileMarkLoadsSilentlyAndAnythingElseAfterTheLastReco
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.tail);
-        ScratchFolder folder;
+        TempFolder folder;
         RecordingReporter reporter;
-        WriteBytes(folder / "Vreckar.dat", records + c.tail);
+        folder.Write("Vreckar.dat", records + c.tail);
         RecordStore store(folder.File("Vreckar.dat"), RecordList(2));
         EXPECT_EQ(store.Load(reporter).status, c.silent ? LoadResult::Status::Loaded : LoadResult::Status::Failed);
         EXPECT_TRUE(store.Records() == OneRecord("Nitra"));
         EXPECT_EQ(reporter.messages.size(), c.silent ? 0u : 1u);
         ASSERT_TRUE(store.Save(reporter));
-        EXPECT_EQ(ReadBytes(folder / "Vreckar.dat"), records);
+        EXPECT_EQ(folder.Read("Vreckar.dat"), records);
         EXPECT_EQ(std::filesystem::exists(folder / "Vreckar.dat.bak"), !c.silent);
     }
 }
