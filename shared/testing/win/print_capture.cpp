@@ -19,8 +19,7 @@ struct PdfFile {
     std::wstring path;
 };
 
-// scripts/testenv.sh has the printer write ".<name>.part" and rename it when complete, so
-// every PDF listed here is whole.
+// The test printer writes ".<name>.part" and renames it when complete: every PDF here is whole.
 std::vector<PdfFile> ListPdfs(const std::wstring& folder) {
     std::vector<PdfFile> files;
     WIN32_FIND_DATAW entry;
@@ -88,17 +87,28 @@ GrayImage PdfPageImage(const std::wstring& pdf, int page, int dpi) {
     const std::string number = std::to_string(page);
     const std::string pgm =
         Poppler("pdftoppm", {"-gray", "-r", std::to_string(dpi), "-f", number, "-l", number, UnixPath(pdf)});
-    // A binary PGM as pdftoppm writes it: "P5", width, height and 255, each followed by one
-    // white-space byte, then a byte a pixel.
+    // A binary PGM: "P5", width, height and 255, each followed by one white-space byte, then a byte a pixel.
     GrayImage image;
     int maxValue = 0, header = 0;
     if (std::sscanf(pgm.c_str(), "P5 %d %d %d%n", &image.width, &image.height, &maxValue, &header) != 3 ||
         maxValue != 255 || image.width <= 0 || image.height <= 0 ||
         pgm.size() < static_cast<size_t>(header) + 1 + static_cast<size_t>(image.width) * static_cast<size_t>(image.height))
         throw std::runtime_error("pdftoppm gave no page " + number + " of " + WideToUtf8(pdf));
-    const auto pixels = pgm.begin() + header + 1;
-    image.pixels.assign(pixels, pixels + image.width * image.height);
+    image.pixels.assign(pgm.begin() + header + 1, pgm.begin() + header + 1 + image.width * image.height);
     return image;
+}
+
+int Occurrences(std::string_view text, std::string_view what) {
+    int count = 0;
+    for (size_t at = text.find(what); at != std::string_view::npos; at = text.find(what, at + what.size())) ++count;
+    return count;
+}
+
+std::string MissingInOrder(std::string_view text, const std::vector<std::string_view>& lines) {
+    size_t at = 0;
+    for (std::string_view line : lines)
+        if ((at = text.find(line, at)) == std::string_view::npos) return std::string(line);
+    return {};
 }
 
 }  // namespace papyrka::test

@@ -1,40 +1,36 @@
 #pragma once
 // For tests of what the user sees when printing cannot happen: the user's default printer
-// replaced for one test (and put back), and the message boxes that follow, closed and read.
+// replaced for one test and put back, and the message boxes that follow, closed and read.
 #include <windows.h>
 
 #include <string>
 
 namespace papyrka::test {
 
-// The per-user "Device" setting that names the default printer.
+// The per-user "Device" setting that names the default printer, restored on destruction.
 class DefaultPrinterSetting {
 public:
     DefaultPrinterSetting() {
         if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", 0,
-                          KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS) {
+                          KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS)
             key_ = nullptr;
-            return;
-        }
         wchar_t value[1024]{};
         DWORD size = sizeof(value) - sizeof(wchar_t);
-        had_ = RegQueryValueExW(key_, L"Device", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
-               ERROR_SUCCESS;
+        had_ = key_ && RegQueryValueExW(key_, L"Device", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
+                           ERROR_SUCCESS;
         saved_ = value;
     }
     DefaultPrinterSetting(const DefaultPrinterSetting&) = delete;
     DefaultPrinterSetting& operator=(const DefaultPrinterSetting&) = delete;
-    ~DefaultPrinterSetting() {   // puts the setting back as it was
+    ~DefaultPrinterSetting() {
         if (!key_) return;
         had_ ? Set(saved_) : Remove();
         RegCloseKey(key_);
     }
 
     bool ok() const { return key_ != nullptr; }
-    // A default printer that does not exist.
     void SetMissingPrinter(const std::wstring& name) { Set(name + L",winspool,FILE:"); }
-    // No default printer at all.
-    void Remove() { RegDeleteValueW(key_, L"Device"); }
+    void Remove() { RegDeleteValueW(key_, L"Device"); }   // no default printer at all
 
 private:
     void Set(const std::wstring& device) {
@@ -46,7 +42,7 @@ private:
     std::wstring saved_;
 };
 
-// While it lives, every message box this thread shows is closed with OK as it appears; the
+// While it lives, every message box this thread shows is closed with OK as it comes up; the
 // last one's title and text are kept.
 class MessageBoxCloser {
 public:
@@ -59,8 +55,7 @@ public:
     }
 
     int shown = 0;
-    std::wstring title;
-    std::wstring text;
+    std::wstring title, text;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {

@@ -1,37 +1,62 @@
 #pragma once
-// A printed page read back from its PDF at the printer's own resolution and asked in the
-// layout's twips: where the dark lines of an outline, a frame or a rule lie, to the dot.
+// A printed page read back from its PDF at the printer's own resolution, one image pixel a
+// printer dot, and asked in the layout's twips where its dark lines lie.
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
 #include "layout/layout_paper.h"
 #include "testing/win/print_capture.h"
+#include "win32/printing.h"
 
 namespace papyrka::test {
 
 class PrintedPage {
 public:
-    // Page 1 of `pdf`, rendered at the default printer's resolution.
-    explicit PrintedPage(const std::wstring& pdf);
+    explicit PrintedPage(const std::wstring& pdf) {   // page 1, at the default printer's resolution
+        std::u16string error;
+        const win::PrinterDc printer = win::PrinterDc::OpenDefault(error);
+        if (!printer) return;
+        const auto cap = [&](int index) { return GetDeviceCaps(printer.get(), index); };
+        caps_ = {cap(LOGPIXELSX), cap(LOGPIXELSY), cap(PHYSICALOFFSETX), cap(PHYSICALOFFSETY), cap(HORZRES), cap(VERTRES)};
+        if (caps_.dpiX == caps_.dpiY) image_ = PdfPageImage(pdf, 1, caps_.dpiX);
+    }
 
     bool ok() const { return image_.width > 0; }
     const PrinterCaps& caps() const { return caps_; }
+    const GrayImage& image() const { return image_; }
 
     // The paper dot where a layout coordinate lands: the first dot of a line drawn there.
-    int DotX(int twipsX) const;
-    int DotY(int twipsY) const;
-    bool Dark(int dotX, int dotY) const;
+    int DotX(int twipsX) const { return PaperDot(caps_, TwipsPoint{twipsX, 0}).x; }
+    int DotY(int twipsY) const { return PaperDot(caps_, TwipsPoint{0, twipsY}).y; }
+    bool Dark(int dotX, int dotY) const {
+        return dotX >= 0 && dotY >= 0 && dotX < image_.width && dotY < image_.height && image_.at(dotX, dotY) < 128;
+    }
 
-    // The first dot of every dark run met along a row or a column of the layout, between two
+    // The first dot of every dark run along a row or a column of the layout between two
     // layout coordinates: the lines that cross it, in paper dots.
-    std::vector<int> LinesAcrossRow(int yTwips, int fromXTwips, int toXTwips) const;
-    std::vector<int> LinesAcrossColumn(int xTwips, int fromYTwips, int toYTwips) const;
+    std::vector<int> LinesAcrossRow(int yTwips, int fromXTwips, int toXTwips) const {
+        const int y = DotY(yTwips);
+        return Runs(DotX(fromXTwips), DotX(toXTwips), [&](int x) { return Dark(x, y); });
+    }
+    std::vector<int> LinesAcrossColumn(int xTwips, int fromYTwips, int toYTwips) const {
+        const int x = DotX(xTwips);
+        return Runs(DotY(fromYTwips), DotY(toYTwips), [&](int y) { return Dark(x, y); });
+    }
 
-    // Dots of the layout between two coordinates on each axis, for the lengths of outlines.
     double DotsPerTwipX() const { return caps_.dpiX / 1440.0; }
     double DotsPerTwipY() const { return caps_.dpiY / 1440.0; }
 
 private:
+    template <typename DarkAt>
+    static std::vector<int> Runs(int from, int to, DarkAt dark) {
+        std::vector<int> starts;
+        for (int at = from; at <= to; ++at)
+            if (dark(at) && !dark(at - 1)) starts.push_back(at);
+        return starts;
+    }
+
     PrinterCaps caps_;
     GrayImage image_;
 };

@@ -13,8 +13,7 @@
 namespace papyrka::test {
 namespace {
 
-// Exports of Wine's kernel32 that Windows lacks, looked up at run time so that the test
-// programs still load on Windows.
+// Wine's own kernel32 exports, looked up at run time so that the tests still load on Windows.
 template <typename Function>
 Function WineExport(const char* name) {
     return reinterpret_cast<Function>(
@@ -27,8 +26,7 @@ std::string ReadAll(const std::wstring& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Inside single quotes the shell keeps every byte; a quote itself closes, is escaped, reopens.
-std::string ShellQuoted(const std::string& text) {
+std::string ShellQuoted(const std::string& text) {   // a quote closes, is escaped, reopens
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
@@ -36,20 +34,8 @@ std::string ShellQuoted(const std::string& text) {
 
 }  // namespace
 
-std::wstring Utf8ToWide(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');   // never more UTF-16 units than UTF-8 bytes
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::string WideToUtf8(const std::wstring& text) {
-    std::string narrow(text.size() * 3, '\0');   // at most three bytes a UTF-16 unit
-    narrow.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                          narrow.data(), static_cast<int>(narrow.size()), nullptr,
-                                                          nullptr)));
-    return narrow;
-}
+std::wstring Utf8ToWide(const std::string& text) { return std::filesystem::u8path(text).wstring(); }
+std::string WideToUtf8(const std::wstring& text) { return std::filesystem::path(text).u8string(); }
 
 std::string UnixPath(const std::wstring& windowsPath) {
     const auto toUnix = WineExport<char*(CDECL*)(const WCHAR*)>("wine_get_unix_file_name");
@@ -62,27 +48,22 @@ std::string UnixPath(const std::wstring& windowsPath) {
 
 std::wstring WindowsPath(const std::string& unixPath) {
     const auto toDos = WineExport<WCHAR*(CDECL*)(const char*)>("wine_get_dos_file_name");
-    if (WCHAR* converted = toDos ? toDos(unixPath.c_str()) : nullptr) {
-        std::wstring path(converted);
-        HeapFree(GetProcessHeap(), 0, converted);
-        return path;
-    }
-    std::wstring path = L"Z:" + Utf8ToWide(unixPath);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
+    WCHAR* converted = toDos ? toDos(unixPath.c_str()) : nullptr;
+    std::wstring path = converted ? converted : L"Z:" + Utf8ToWide(unixPath);
+    if (converted) HeapFree(GetProcessHeap(), 0, converted);
+    else std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
 }
 
-// Wine starts a Linux program from CreateProcessW but hands back no process handle and no
-// exit code. So the command goes into a shell script (which also spares the arguments
-// Windows' command-line quoting), and the script writes the output and then, through a
-// rename, the exit status: once the status file exists, everything is complete.
+// Wine starts a Linux program from CreateProcessW but gives no process handle or exit code.
+// So a shell script runs it (sparing the arguments Windows' quoting) and renames the exit
+// status into place last: once the status file exists, the output is complete.
 ToolResult RunUnixTool(const std::vector<std::string>& argv, std::chrono::milliseconds timeout) {
     if (argv.empty()) throw std::invalid_argument("RunUnixTool: no program");
     static unsigned runs = 0;
     wchar_t temp[MAX_PATH + 1];
-    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-    const std::wstring base = std::wstring(temp, length) + L"papyrka-tool-" + std::to_wstring(GetCurrentProcessId()) +
-                              L"-" + std::to_wstring(++runs);
+    const std::wstring base = std::wstring(temp, GetTempPathW(MAX_PATH + 1, temp)) + L"papyrka-tool-" +
+                              std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs);
     const std::string unixBase = UnixPath(base), q = ShellQuoted(unixBase);
     std::string script;
     for (const std::string& argument : argv) script += ShellQuoted(argument) + " ";
@@ -96,8 +77,8 @@ ToolResult RunUnixTool(const std::vector<std::string>& argv, std::chrono::millis
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
                         &startup, &process))
         throw std::runtime_error("cannot start " + argv[0] + " (error " + std::to_string(GetLastError()) + ")");
-    if (process.hThread) CloseHandle(process.hThread);   // a real system gives handles
-    if (process.hProcess) CloseHandle(process.hProcess);
+    for (HANDLE handle : {process.hThread, process.hProcess})   // Windows itself gives handles
+        if (handle) CloseHandle(handle);
 
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (GetFileAttributesW((base + L".status").c_str()) == INVALID_FILE_ATTRIBUTES) {
