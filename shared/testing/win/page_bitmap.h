@@ -20,8 +20,6 @@ public:
         bits_ = static_cast<const std::uint32_t*>(bits);
         old_ = SelectObject(dc_, bitmap_.get());
     }
-    PageBitmap(const PageBitmap&) = delete;
-    PageBitmap& operator=(const PageBitmap&) = delete;
     ~PageBitmap() {
         if (old_) SelectObject(dc_, old_);
         if (dc_) DeleteDC(dc_);
@@ -32,8 +30,7 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    // 0x00RRGGBB, white outside the page.
-    std::uint32_t Pixel(int x, int y) const {
+    std::uint32_t Pixel(int x, int y) const {   // 0xRRGGBB, white outside the page
         if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0xFFFFFF;
         GdiFlush();
         return bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] & 0xFFFFFF;

@@ -8,24 +8,21 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 
 #include "testing/win/unix_tool.h"
 
 namespace papyrka::test {
 namespace {
 
-struct PdfFile {
-    FILETIME written;
-    std::wstring path;
-};
-
-// The test printer writes ".<name>.part" and renames it when complete: every PDF here is whole.
-std::vector<PdfFile> ListPdfs(const std::wstring& folder) {
-    std::vector<PdfFile> files;
+// Every PDF in the folder, oldest first. The test printer renames each into place when whole.
+std::set<std::pair<std::uint64_t, std::wstring>> ListPdfs(const std::wstring& folder) {
+    std::set<std::pair<std::uint64_t, std::wstring>> files;
     WIN32_FIND_DATAW entry;
     HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) return files;
-    do files.push_back({entry.ftLastWriteTime, folder + L"\\" + entry.cFileName});
+    do files.insert({std::uint64_t{entry.ftLastWriteTime.dwHighDateTime} << 32 | entry.ftLastWriteTime.dwLowDateTime,
+                     folder + L"\\" + entry.cFileName});
     while (FindNextFileW(search, &entry));
     FindClose(search);
     return files;
@@ -35,8 +32,7 @@ std::string Poppler(const char* tool, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), std::string("/usr/bin/") + tool);
     const ToolResult result = RunUnixTool(arguments);
     if (result.exitCode != 0)
-        throw std::runtime_error(std::string(tool) + " failed (exit " + std::to_string(result.exitCode) +
-                                 "): " + result.err);
+        throw std::runtime_error(std::string(tool) + " failed (exit " + std::to_string(result.exitCode) + "): " + result.err);
     return result.out;
 }
 
@@ -52,22 +48,13 @@ PrintCapture::PrintCapture() {
     if (!unixFolder || !*unixFolder) return;
     folder_ = WindowsPath(WideToUtf8(unixFolder));
     while (folder_.size() > 3 && folder_.back() == L'\\') folder_.pop_back();
-    for (const PdfFile& file : ListPdfs(folder_)) seen_.insert(file.path);
+    for (const auto& file : ListPdfs(folder_)) seen_.insert(file.second);
 }
 
 std::wstring PrintCapture::WaitForPdf(std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (available()) {
-        std::vector<PdfFile> fresh = ListPdfs(folder_);
-        fresh.erase(std::remove_if(fresh.begin(), fresh.end(), [this](const PdfFile& f) { return seen_.count(f.path); }),
-                    fresh.end());
-        if (!fresh.empty()) {
-            const PdfFile& oldest = *std::min_element(fresh.begin(), fresh.end(), [](const PdfFile& a, const PdfFile& b) {
-                const LONG order = CompareFileTime(&a.written, &b.written);
-                return order != 0 ? order < 0 : a.path < b.path;
-            });
-            return *seen_.insert(oldest.path).first;
-        }
+    for (const auto deadline = std::chrono::steady_clock::now() + timeout; available();) {
+        for (const auto& file : ListPdfs(folder_))
+            if (seen_.insert(file.second).second) return file.second;
         if (std::chrono::steady_clock::now() > deadline) break;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
@@ -90,11 +77,11 @@ GrayImage PdfPageImage(const std::wstring& pdf, int page, int dpi) {
     // A binary PGM: "P5", width, height and 255, each followed by one white-space byte, then a byte a pixel.
     GrayImage image;
     int maxValue = 0, header = 0;
-    if (std::sscanf(pgm.c_str(), "P5 %d %d %d%n", &image.width, &image.height, &maxValue, &header) != 3 ||
-        maxValue != 255 || image.width <= 0 || image.height <= 0 ||
-        pgm.size() < static_cast<size_t>(header) + 1 + static_cast<size_t>(image.width) * static_cast<size_t>(image.height))
+    std::sscanf(pgm.c_str(), "P5 %d %d %d%n", &image.width, &image.height, &maxValue, &header);
+    const size_t size = static_cast<size_t>(std::max(image.width, 0)) * static_cast<size_t>(std::max(image.height, 0));
+    if (maxValue != 255 || size == 0 || pgm.size() < header + 1 + size)
         throw std::runtime_error("pdftoppm gave no page " + number + " of " + WideToUtf8(pdf));
-    image.pixels.assign(pgm.begin() + header + 1, pgm.begin() + header + 1 + image.width * image.height);
+    image.pixels.assign(pgm.begin() + header + 1, pgm.begin() + header + 1 + static_cast<std::ptrdiff_t>(size));
     return image;
 }
 

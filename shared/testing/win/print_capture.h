@@ -12,8 +12,7 @@
 namespace papyrka::test {
 
 struct GrayImage {   // row by row from the top-left; 0 is black, 255 white
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     std::vector<std::uint8_t> pixels;
     std::uint8_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + static_cast<size_t>(x)]; }
 };
@@ -37,7 +36,6 @@ std::string PdfText(const std::wstring& pdf);   // pdftotext -layout, UTF-8, a f
 int PdfPageCount(const std::wstring& pdf);
 GrayImage PdfPageImage(const std::wstring& pdf, int page, int dpi);   // page from 1
 
-// How often `what` occurs in a PDF's text.
 int Occurrences(std::string_view text, std::string_view what);
 // The first of `lines` not found in `text` after the ones before it; empty when all are, in order.
 std::string MissingInOrder(std::string_view text, const std::vector<std::string_view>& lines);

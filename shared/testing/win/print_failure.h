@@ -7,17 +7,16 @@
 
 namespace papyrka::test {
 
-// The per-user "Device" setting that names the default printer, restored on destruction.
+// The per-user "Device" setting that names the default printer, put back on destruction.
 class DefaultPrinterSetting {
 public:
     DefaultPrinterSetting() {
         if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", 0,
-                          KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS)
+                          KEY_QUERY_VALUE | KEY_SET_VALUE, &key_))
             key_ = nullptr;
         wchar_t value[1024]{};
         DWORD size = sizeof(value) - sizeof(wchar_t);
-        had_ = key_ && RegQueryValueExW(key_, L"Device", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
-                           ERROR_SUCCESS;
+        had_ = key_ && !RegQueryValueExW(key_, L"Device", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
         saved_ = value;
     }
     DefaultPrinterSetting(const DefaultPrinterSetting&) = delete;
@@ -50,7 +49,7 @@ public:
     MessageBoxCloser(const MessageBoxCloser&) = delete;
     MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
     ~MessageBoxCloser() {
-        if (hook_) UnhookWindowsHookEx(hook_);
+        UnhookWindowsHookEx(hook_);
         active_ = nullptr;
     }
 
@@ -59,20 +58,18 @@ public:
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        wchar_t text[1024]{};
-        if (code == HCBT_ACTIVATE && active_ && GetClassNameW(window, text, 1024) && std::wstring(text) == L"#32770") {
-            GetWindowTextW(window, text, 1024);
-            active_->title = text;
-            GetDlgItemTextW(window, 0xFFFF, text, 1024);   // a message box's text control
-            active_->text = text;
+        const HWND box = reinterpret_cast<HWND>(wParam);
+        wchar_t buffer[1024]{};
+        if (code == HCBT_ACTIVATE && active_ && GetClassNameW(box, buffer, 1024) && std::wstring(buffer) == L"#32770") {
+            active_->title = GetWindowTextW(box, buffer, 1024) ? buffer : L"";
+            active_->text = GetDlgItemTextW(box, 0xFFFF, buffer, 1024) ? buffer : L"";   // its text control
             ++active_->shown;
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
     static inline MessageBoxCloser* active_ = nullptr;
-    HHOOK hook_ = nullptr;
+    HHOOK hook_;
 };
 
 }  // namespace papyrka::test

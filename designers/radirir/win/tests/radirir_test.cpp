@@ -16,11 +16,6 @@ const std::vector<test::TestRecord> kDisks = {
      "siedmy sklad", "ôsmy heslá"},
 };
 
-void ExpectLinesNear(const std::vector<int>& found, const std::vector<int>& expected, const char* where) {
-    ASSERT_EQ(found.size(), expected.size()) << where << ": " << ::testing::PrintToString(found);
-    for (size_t i = 0; i < found.size(); ++i) EXPECT_NEAR(found[i], expected[i], 1) << where << " line " << i;
-}
-
 TEST(Radirir, PrintPutsTheLinesInTheEditorsOrderOnTheLabelFaceAndSavesNothing) {
     static const Designer designer{RadirirDesigner()};
     test::DesignerSession session(designer, kDisks);
@@ -29,7 +24,6 @@ TEST(Radirir, PrintPutsTheLinesInTheEditorsOrderOnTheLabelFaceAndSavesNothing) {
     session.Type("txtmemo1", " (neuložené)");
     const std::wstring pdf = session.Print("Label13");
     ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(test::PdfPageCount(pdf), 1);
     const std::string text = test::PdfText(pdf);
     const size_t caption = text.find("Číslo radirir :");   // whole, and the number beside it
     EXPECT_EQ(text.find('\n', caption), text.find("42\n", caption) + 2) << text;
@@ -40,10 +34,12 @@ TEST(Radirir, PrintPutsTheLinesInTheEditorsOrderOnTheLabelFaceAndSavesNothing) {
 
     const test::PrintedPage page(pdf);
     ASSERT_TRUE(page.ok());
-    ExpectLinesNear(page.LinesAcrossRow(2850, 0, 4185), {page.DotX(105), page.DotX(4080)}, "frame sides");
-    ExpectLinesNear(page.LinesAcrossRow(450, 0, 4185), {page.DotX(105), page.DotX(4080)}, "across the band");
-    ExpectLinesNear(page.LinesAcrossColumn(4000, 0, 3090), {page.DotY(120), page.DotY(660), page.DotY(2955)},
-                    "frame top, rule, frame bottom");
+    // The rounded frame's sides; its top, the rule under the band and its bottom.
+    const std::vector<int> sides = page.LinesAcrossRow(2850, 0, 4185), down = page.LinesAcrossColumn(4000, 0, 3090);
+    ASSERT_TRUE(sides.size() == 2 && down.size() == 3) << testing::PrintToString(sides) << testing::PrintToString(down);
+    for (auto [found, expected] : {std::pair{sides[0], page.DotX(105)}, {sides[1], page.DotX(4080)},
+                                   {down[0], page.DotY(120)}, {down[1], page.DotY(660)}, {down[2], page.DotY(2955)}})
+        EXPECT_NEAR(found, expected, 1);
     // Grey fills the band up to the frame, but not the corners outside its rounded curve.
     const auto level = [&](int x, int y) { return page.image().at(x, y); };
     for (int x = page.DotX(120), y = page.DotY(600); x < page.DotX(4080); ++x)

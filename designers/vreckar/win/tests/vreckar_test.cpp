@@ -26,7 +26,6 @@ TEST(Vreckar, SleeveOutlineAndBoxesLieWhereTheyBelongAndEachPrintFillsItsBoxes) 
     // "Čistá obálka" as the first print: the bare sleeve, ten empty framed boxes.
     std::wstring pdf = session.Choose("Label9", 0);
     ASSERT_FALSE(pdf.empty());
-    EXPECT_EQ(test::PdfPageCount(pdf), 1);
     const test::PrintedPage page(pdf);
     ASSERT_TRUE(page.ok());
     // Across the flaps and the front panel; down the top flap, front and back panel.
@@ -34,15 +33,7 @@ TEST(Vreckar, SleeveOutlineAndBoxesLieWhereTheyBelongAndEachPrintFillsItsBoxes) 
               (std::vector<int>{page.DotX(285), page.DotX(1425), page.DotX(8505), page.DotX(9645)}));
     EXPECT_EQ(page.LinesAcrossColumn(3400, 0, 16005),
               (std::vector<int>{page.DotY(270), page.DotY(1410), page.DotY(8490), page.DotY(15525)}));
-    std::vector<int> tops;
-    for (const LayoutBox& box : Sleeve().boxes()) {
-        EXPECT_EQ(page.LinesAcrossRow(box.rect.top + 180, 3000, 8450),
-                  (std::vector<int>{page.DotX(box.rect.left), page.DotX(box.rect.right() - 15)}))
-            << box.name;
-        tops.insert(tops.end(), {page.DotY(box.rect.top), page.DotY(box.rect.bottom() - 15)});
-    }
-    EXPECT_EQ(tops.size(), 20u);
-    EXPECT_EQ(page.LinesAcrossColumn(8100, 1500, 8400), tops);
+    for (const LayoutBox& box : Sleeve().boxes()) EXPECT_EQ(page.FrameMiss(box.rect), 0) << box.name;
 
     // "Vytlačiť": all ten boxes from the boxes on screen, top to bottom.
     pdf = session.Print("Label13");
