@@ -32,7 +32,8 @@ std::string Poppler(const char* tool, std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), std::string("/usr/bin/") + tool);
     const ToolResult result = RunUnixTool(arguments);
     if (result.exitCode != 0)
-        throw std::runtime_error(std::string(tool) + " failed (exit " + std::to_string(result.exitCode) + "): " + result.err);
+        throw std::runtime_error(std::string(tool) + " failed (exit " + std::to_string(result.exitCode) +
+                                 "): " + result.err);
     return result.out;
 }
 

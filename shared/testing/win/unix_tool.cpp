@@ -13,19 +13,6 @@
 namespace papyrka::test {
 namespace {
 
-// Wine's own path conversions, looked up at run time so that the tests still load on Windows;
-// empty when there is none.
-template <typename To, typename From>
-std::basic_string<To> WinePath(const char* function, const From* path) {
-    const auto convert = reinterpret_cast<To* (CDECL*)(const From*)>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), function)));
-    To* converted = convert ? convert(path) : nullptr;
-    if (!converted) return {};
-    const std::basic_string<To> result(converted);
-    HeapFree(GetProcessHeap(), 0, converted);
-    return result;
-}
-
 std::string ShellQuoted(const std::string& text) {   // a quote closes, is escaped, reopens
     std::string quoted = "'";
     for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -38,15 +25,18 @@ std::wstring Utf8ToWide(const std::string& text) { return std::filesystem::u8pat
 std::string WideToUtf8(const std::wstring& text) { return std::filesystem::path(text).u8string(); }
 
 std::string UnixPath(const std::wstring& windowsPath) {
-    const std::string path = WinePath<char>("wine_get_unix_file_name", windowsPath.c_str());
-    if (path.empty()) throw std::runtime_error("no Linux path (not under Wine?) for " + WideToUtf8(windowsPath));
+    // Wine's own mapping, looked up at run time so that the tests still load on Windows.
+    const auto toUnix = reinterpret_cast<char* (CDECL*)(const WCHAR*)>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    char* converted = toUnix ? toUnix(windowsPath.c_str()) : nullptr;
+    if (!converted) throw std::runtime_error("no Linux path (not under Wine?) for " + WideToUtf8(windowsPath));
+    const std::string path(converted);
+    HeapFree(GetProcessHeap(), 0, converted);
     return path;
 }
 
-std::wstring WindowsPath(const std::string& unixPath) {
-    std::wstring path = WinePath<wchar_t>("wine_get_dos_file_name", unixPath.c_str());
-    if (!path.empty()) return path;
-    path = L"Z:" + Utf8ToWide(unixPath);
+std::wstring WindowsPath(const std::string& unixPath) {   // Wine's drive Z: is the Linux root
+    std::wstring path = L"Z:" + Utf8ToWide(unixPath);
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
 }

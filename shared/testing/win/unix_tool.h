@@ -18,7 +18,7 @@ ToolResult RunUnixTool(const std::vector<std::string>& argv,
                        std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
 std::string UnixPath(const std::wstring& windowsPath);     // throws when Wine knows none
-std::wstring WindowsPath(const std::string& unixPath);     // Wine's mapping, else the Z: drive
+std::wstring WindowsPath(const std::string& unixPath);     // on Wine's drive Z:
 std::wstring Utf8ToWide(const std::string& text);
 std::string WideToUtf8(const std::wstring& text);
 

@@ -1,5 +1,5 @@
-// Kryton end to end: a cover printed from the real editor window and read back at printer
-// resolution, to the dot; then what "Adresát" on another album leaves in the cover's boxes.
+// Kryton end to end: the cover to the dot with every row's text whole, and what "Adresát" on
+// another album leaves in its boxes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,7 +75,6 @@ TEST(Kryton, CoverPrintsToTheDotWithEveryRowWholeAndAdresatRefillsOnlyItsBoxes) 
             EXPECT_NEAR(InkRows(page, box.rect), LetterRows(printer.get(), session.Line(box.name)), 1) << box.name;
         }
     }
-
     // "Adresát" on album B: the title, album and track boxes 1-2 take B, boxes 3-22 keep A.
     const TwipsRect next = designer.tables.face.image2;
     session.driver().Click(session.driver().AtTwips(next.left + next.width / 2, next.top + next.height / 2));

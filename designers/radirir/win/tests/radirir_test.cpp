@@ -1,6 +1,5 @@
-// Radirir end to end: "Vytlačiť" in the real editor window puts the number and the eight
-// contents lines on the label in the editor's order and prints one page, read back from the
-// test printer's PDF: frame, band and rule to one printer dot, the grey inside the frame.
+// Radirir end to end: the number and the eight contents lines on the label in the editor's
+// order; frame, band and rule to one printer dot, the grey inside the rounded frame.
 #include <gtest/gtest.h>
 
 #include "designers/radirir/radirir.h"
@@ -10,15 +9,11 @@
 namespace papyrka::radirir {
 namespace {
 
-// In file order: the number, then the lines as the file keeps them; each names its place.
-const std::vector<test::TestRecord> kDisks = {
-    {"42", "tretí mzdy", "prvý účtovníctvo", "štvrtý dane", "druhý faktúry", "piaty pokladňa", "šiesty zmluvy",
-     "siedmy sklad", "ôsmy heslá"},
-};
-
 TEST(Radirir, PrintPutsTheLinesInTheEditorsOrderOnTheLabelFaceAndSavesNothing) {
     static const Designer designer{RadirirDesigner()};
-    test::DesignerSession session(designer, kDisks);
+    // In file order: the number, then the lines as the file keeps them; each names its place.
+    test::DesignerSession session(designer, {{"42", "tretí mzdy", "prvý účtovníctvo", "štvrtý dane", "druhý faktúry",
+                                              "piaty pokladňa", "šiesty zmluvy", "siedmy sklad", "ôsmy heslá"}});
     if (!session.ok()) GTEST_SKIP() << "no test printer: run inside scripts/testenv.sh as root";
 
     session.Type("txtmemo1", " (neuložené)");

@@ -1,5 +1,5 @@
-// Zozuraz end to end: "Vytlačiť" in the real editor window prints the shown letter from the
-// boxes as they stand, read back from the test printer's PDF, to the dot where it matters.
+// Zozuraz end to end: the shown letter printed from the boxes as they stand, in its frames, and
+// its hidden fields saved as they came.
 #include <gtest/gtest.h>
 
 #include <fstream>
