@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 #include <thread>
 #include <utility>
@@ -16,15 +16,11 @@ namespace papyrka::test {
 namespace {
 
 // Every PDF in the folder, oldest first. The test printer renames each into place when whole.
-std::set<std::pair<std::uint64_t, std::wstring>> ListPdfs(const std::wstring& folder) {
-    std::set<std::pair<std::uint64_t, std::wstring>> files;
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW((folder + L"\\*.pdf").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return files;
-    do files.insert({std::uint64_t{entry.ftLastWriteTime.dwHighDateTime} << 32 | entry.ftLastWriteTime.dwLowDateTime,
-                     folder + L"\\" + entry.cFileName});
-    while (FindNextFileW(search, &entry));
-    FindClose(search);
+std::set<std::pair<std::filesystem::file_time_type, std::wstring>> ListPdfs(const std::wstring& folder) {
+    std::set<std::pair<std::filesystem::file_time_type, std::wstring>> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.path().extension() == L".pdf") files.insert({entry.last_write_time(), entry.path().wstring()});
     return files;
 }
 
@@ -48,7 +44,6 @@ PrintCapture::PrintCapture() {
     const wchar_t* unixFolder = _wgetenv(L"PAPYRKA_PDF_DIR");
     if (!unixFolder || !*unixFolder) return;
     folder_ = WindowsPath(WideToUtf8(unixFolder));
-    while (folder_.size() > 3 && folder_.back() == L'\\') folder_.pop_back();
     for (const auto& file : ListPdfs(folder_)) seen_.insert(file.second);
 }
 
@@ -64,11 +59,9 @@ std::wstring PrintCapture::WaitForPdf(std::chrono::milliseconds timeout) {
 
 std::string PdfText(const std::wstring& pdf) { return Poppler("pdftotext", {"-layout", "-enc", "UTF-8", UnixPath(pdf), "-"}); }
 
-int PdfPageCount(const std::wstring& pdf) {
-    const std::string info = "\n" + Poppler("pdfinfo", {UnixPath(pdf)});
-    const size_t at = info.find("\nPages:");
-    if (at == std::string::npos) throw std::runtime_error("pdfinfo printed no page count: " + info);
-    return std::atoi(info.c_str() + at + 7);
+int PdfPageCount(const std::wstring& pdf) {   // pdftotext ends every page with a form feed
+    const std::string text = PdfText(pdf);
+    return static_cast<int>(std::count(text.begin(), text.end(), '\f'));
 }
 
 GrayImage PdfPageImage(const std::wstring& pdf, int page, int dpi) {

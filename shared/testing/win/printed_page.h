@@ -36,8 +36,6 @@ public:
     bool Dark(int dotX, int dotY) const {
         return dotX >= 0 && dotY >= 0 && dotX < image_.width && dotY < image_.height && image_.at(dotX, dotY) < 128;
     }
-    double DotsPerTwipX() const { return caps_.dpiX / 1440.0; }
-    double DotsPerTwipY() const { return caps_.dpiY / 1440.0; }
 
     // The first dot of every dark run along a row or a column of the layout between two
     // layout coordinates: the lines that cross it, in paper dots.

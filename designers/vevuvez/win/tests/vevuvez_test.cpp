@@ -35,7 +35,7 @@ TEST(Vevuvez, PrintFillsTenCardsInTheirOutlinesFromTheBoxesAsTheyStandAndSavesNo
     ASSERT_TRUE(page.ok());
     const Layout sheet = CardSheet();
     for (const ArtItem& art : sheet.artwork())
-        if (const auto* outline = std::get_if<FrameArt>(&art)) EXPECT_EQ(page.FrameMiss(outline->rect), 0);
+        if (const auto* outline = std::get_if<FrameArt>(&art)) { EXPECT_EQ(page.FrameMiss(outline->rect), 0); }
 }
 
 }  // namespace
