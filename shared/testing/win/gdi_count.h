@@ -1,6 +1,5 @@
 #pragma once
-// How many GDI objects this process holds, for leak tests. Wine's GetGuiResources always
-// answers 0, so there the live entries of the GDI handle table are counted instead.
+// GDI objects this process holds, for leak tests; Wine's GetGuiResources says 0, so its handle table is counted.
 #include <windows.h>
 
 namespace papyrka::test {

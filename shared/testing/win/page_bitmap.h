@@ -1,6 +1,5 @@
 #pragma once
-// A page rendered into memory for tests: a 32-bit top-down DIB section in its own DC, whose
-// pixels a test reads directly (GetPixel on a big page would take seconds under Wine).
+// A page drawn into a 32-bit top-down DIB section, read directly: GetPixel takes seconds under Wine.
 #include <windows.h>
 
 #include <cstdint>

@@ -1,7 +1,6 @@
 #pragma once
-// What a test printed, read back. Inside scripts/testenv.sh the default printer writes PDFs
-// into the Linux folder PAPYRKA_PDF_DIR; a test takes a PrintCapture before it prints, waits
-// for the new PDF, and reads its text, page count or grey pixels with poppler's tools.
+// What a test printed, read back: inside scripts/testenv.sh the default printer writes PDFs into
+// the Linux folder PAPYRKA_PDF_DIR, whose new ones a PrintCapture taken before printing waits for.
 #include <chrono>
 #include <cstdint>
 #include <set>

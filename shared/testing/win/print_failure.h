@@ -1,6 +1,5 @@
 #pragma once
-// For tests of what the user sees when printing cannot happen: the user's default printer
-// replaced for one test and put back, and the message boxes that follow, closed and read.
+// When printing cannot happen: the default printer replaced for one test, the messages read.
 #include <windows.h>
 
 #include <string>

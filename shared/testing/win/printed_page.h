@@ -1,6 +1,5 @@
 #pragma once
-// A printed page read back from its PDF at the printer's own resolution, one image pixel a
-// printer dot, and asked in the layout's twips where its dark lines lie.
+// A printed page read back from its PDF, one pixel a printer dot, asked in layout twips where lines lie.
 #include <windows.h>
 
 #include <algorithm>
@@ -37,15 +36,18 @@ public:
         return dotX >= 0 && dotY >= 0 && dotX < image_.width && dotY < image_.height && image_.at(dotX, dotY) < 128;
     }
 
-    // The first dot of every dark run along a row or a column of the layout between two
-    // layout coordinates: the lines that cross it, in paper dots.
+    // The first dot of each dark run along a layout row or column between two coordinates: its lines.
     std::vector<int> LinesAcrossRow(int yTwips, int fromXTwips, int toXTwips) const {
-        const int y = DotY(yTwips);
-        return Runs(DotX(fromXTwips), DotX(toXTwips), [&](int x) { return Dark(x, y); });
+        std::vector<int> lines;
+        for (int x = DotX(fromXTwips), y = DotY(yTwips); x <= DotX(toXTwips); ++x)
+            if (Dark(x, y) && !Dark(x - 1, y)) lines.push_back(x);
+        return lines;
     }
     std::vector<int> LinesAcrossColumn(int xTwips, int fromYTwips, int toYTwips) const {
-        const int x = DotX(xTwips);
-        return Runs(DotY(fromYTwips), DotY(toYTwips), [&](int y) { return Dark(x, y); });
+        std::vector<int> lines;
+        for (int y = DotY(fromYTwips), x = DotX(xTwips); y <= DotY(toYTwips); ++y)
+            if (Dark(x, y) && !Dark(x, y - 1)) lines.push_back(y);
+        return lines;
     }
 
     // How many dots the frame around a layout rectangle lies off one drawn on its edge, at its
@@ -59,14 +61,6 @@ public:
     }
 
 private:
-    template <typename DarkAt>
-    static std::vector<int> Runs(int from, int to, DarkAt dark) {
-        std::vector<int> starts;
-        for (int at = from; at <= to; ++at)
-            if (dark(at) && !dark(at - 1)) starts.push_back(at);
-        return starts;
-    }
-
     PrinterCaps caps_;
     GrayImage image_;
 };

@@ -11,16 +11,6 @@
 #include <thread>
 
 namespace papyrka::test {
-namespace {
-
-std::string ShellQuoted(const std::string& text) {   // a quote closes, is escaped, reopens
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-}  // namespace
-
 std::wstring Utf8ToWide(const std::string& text) { return std::filesystem::u8path(text).wstring(); }
 std::string WideToUtf8(const std::wstring& text) { return std::filesystem::path(text).u8string(); }
 
@@ -41,18 +31,21 @@ std::wstring WindowsPath(const std::string& unixPath) {   // Wine's drive Z: is 
     return path;
 }
 
-// Wine starts a Linux program from CreateProcessW but gives no process handle or exit code.
-// So a shell script runs it (sparing the arguments Windows' quoting) and renames the exit
-// status into place last: once the status file exists, the output is complete.
+// Wine starts a Linux program but gives no handle or exit code: a shell script runs it (sparing
+// Windows' quoting) and renames its status file into place last, so once it exists all is written.
 ToolResult RunUnixTool(const std::vector<std::string>& argv, std::chrono::milliseconds timeout) {
     if (argv.empty()) throw std::invalid_argument("RunUnixTool: no program");
+    const auto quoted = [](const std::string& text) {   // a quote closes, is escaped, reopens
+        std::string shell = "'";
+        for (char c : text) shell += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return shell + "'";
+    };
     static unsigned runs = 0;
-    wchar_t temp[MAX_PATH + 1];
-    const std::wstring base = std::wstring(temp, GetTempPathW(MAX_PATH + 1, temp)) + L"papyrka-tool-" +
-                              std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++runs);
-    const std::string unixBase = UnixPath(base), q = ShellQuoted(unixBase);
+    const std::wstring base = (std::filesystem::temp_directory_path() / (L"papyrka-tool-" + std::to_wstring(
+                                  GetCurrentProcessId()) + L"-" + std::to_wstring(++runs))).wstring();
+    const std::string unixBase = UnixPath(base), q = quoted(unixBase);
     std::string script;
-    for (const std::string& argument : argv) script += ShellQuoted(argument) + " ";
+    for (const std::string& argument : argv) script += quoted(argument) + " ";
     script += ">" + q + ".out 2>" + q + ".err; echo $? >" + q + ".tmp; mv " + q + ".tmp " + q + ".status\n";
     if (!(std::ofstream(std::filesystem::path(base + L".sh"), std::ios::binary) << script))
         throw std::runtime_error("cannot write the script for " + argv[0]);

@@ -1,6 +1,5 @@
 #pragma once
-// Running Linux programs (poppler's tools) from a test under Wine, and converting paths and
-// text between the two worlds.
+// Linux programs (poppler's tools) run from a test under Wine, and paths and text between both.
 #include <chrono>
 #include <string>
 #include <vector>

@@ -1,5 +1,4 @@
-// Kryton end to end: the cover to the dot with every row's text whole, and what "Adresát" on
-// another album leaves in its boxes.
+// Kryton end to end: the cover to the dot with every row whole, then "Adresát" on another album.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,15 +64,14 @@ TEST(Kryton, CoverPrintsToTheDotWithEveryRowWholeAndAdresatRefillsOnlyItsBoxes) 
     ASSERT_TRUE(page.ok());
     const Layout cover = Cover();
     EXPECT_EQ(page.FrameMiss(std::get<FrameArt>(cover.artwork().at(0)).rect), 0) << "the cutting square";
-    {   // Every row framed on its dots, each on the one above, and showing its text whole.
-        win::FontCache fonts;   // outlives the DC that its fonts are selected into
-        std::u16string error;
-        const win::PrinterDc printer = win::PrinterDc::OpenDefault(error);
-        for (const LayoutBox& box : cover.boxes()) {
-            EXPECT_EQ(page.FrameMiss(box.rect), 0) << box.name;
-            SelectObject(printer.get(), fonts.Get(box.font, GetDeviceCaps(printer.get(), LOGPIXELSY)));
-            EXPECT_NEAR(InkRows(page, box.rect), LetterRows(printer.get(), session.Line(box.name)), 1) << box.name;
-        }
+    // Every row framed on its dots, each on the one above, and showing its text whole.
+    win::FontCache fonts;   // outlives the DC that its fonts are selected into
+    std::u16string error;
+    const win::PrinterDc printer = win::PrinterDc::OpenDefault(error);
+    for (const LayoutBox& box : cover.boxes()) {
+        EXPECT_EQ(page.FrameMiss(box.rect), 0) << box.name;
+        SelectObject(printer.get(), fonts.Get(box.font, GetDeviceCaps(printer.get(), LOGPIXELSY)));
+        EXPECT_NEAR(InkRows(page, box.rect), LetterRows(printer.get(), session.Line(box.name)), 1) << box.name;
     }
     // "Adresát" on album B: the title, album and track boxes 1-2 take B, boxes 3-22 keep A.
     session.driver().Click(session.driver().AtTwips(600 + 240, 300 + 240));   // Image2
@@ -82,7 +80,6 @@ TEST(Kryton, CoverPrintsToTheDotWithEveryRowWholeAndAdresatRefillsOnlyItsBoxes) 
         const char* expected = box <= 4 ? kB[std::vector{0, 2, 4, 1}[box - 1]] : kA[box];
         EXPECT_EQ(session.Line("Label" + std::to_string(box)), Cp1250ToUtf16(Utf8ToCp1250(expected))) << box;
     }
-    EXPECT_TRUE(session.FileUnchanged());
 }
 
 }  // namespace

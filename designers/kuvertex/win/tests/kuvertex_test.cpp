@@ -1,5 +1,4 @@
-// Kuvertex end to end: the envelope's pattern to the dot, and the pop-up menu's choices, picked
-// with the keyboard, printing their lines from the boxes as they stand.
+// Kuvertex end to end: the envelope's pattern to the dot, and the menu's choices one after another.
 #include <gtest/gtest.h>
 
 #include "designers/kuvertex/kuvertex.h"
@@ -13,8 +12,7 @@ constexpr int kAddressee = 1, kBoth = 2;   // menu items, from the top
 
 TEST(Kuvertex, ThePatternLiesWhereItsLinesAreAndEachChoicePrintsItsLinesFromTheBoxesAsTheyStand) {
     static const Designer designer{KuvertexDesigner()};
-    // In file order: salutation, postcode and town, name, sender's first line, street, then the
-    // sender's name, street, postcode and town.
+    // File order: salutation, town, name, sender's first line, street; sender's name, street, town.
     test::DesignerSession session(designer, {{"Vážený pán", "811 01 Bratislava", "Ing. Peter Kováč", "Odosielateľ:",
                                               "Obchodná 12", "Mária Horváthová", "Lesná 5", "040 01 Košice"},
                                              {"Vážená pani", "974 01 Banská Bystrica", "Zuzana Šimková", "Od:",
@@ -45,8 +43,7 @@ TEST(Kuvertex, ThePatternLiesWhereItsLinesAreAndEachChoicePrintsItsLinesFromTheB
         EXPECT_NEAR((found[0] + end) / 2.0, expected, from.x != to.x && !level ? 1.5 : 1.0) << x << "," << y;
     }
 
-    // Then "Adresát" through "MENU >" on record 2 with an edit never saved: record 2's addressee
-    // under record 1's sender, upper left.
+    // "Adresát" on record 2, edited and never saved: its addressee under record 1's sender, upper left.
     session.driver().Click(session.driver().AtTwips(5160 + 240, 2280 + 240));   // Image2
     session.Type("txtFax", ", byt 3");
     pdf = session.Choose("Label9", kAddressee);

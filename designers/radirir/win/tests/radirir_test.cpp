@@ -1,5 +1,4 @@
-// Radirir end to end: the number and the eight contents lines on the label in the editor's
-// order; frame, band and rule to one printer dot, the grey inside the rounded frame.
+// Radirir end to end: the label's lines in the editor's order, its frame to the dot, its grey inside.
 #include <gtest/gtest.h>
 
 #include "designers/radirir/radirir.h"

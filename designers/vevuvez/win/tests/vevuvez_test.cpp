@@ -1,5 +1,4 @@
-// Vevuvez end to end: "Vytlačiť" in the real editor window fills all ten cards of the sheet
-// from the boxes as they stand, inside card outlines where the sheet puts them.
+// Vevuvez end to end: all ten cards from the boxes as they stand, inside their outlines.
 #include <gtest/gtest.h>
 
 #include "designers/vevuvez/vevuvez.h"

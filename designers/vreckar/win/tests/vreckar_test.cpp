@@ -1,5 +1,4 @@
-// Vreckar end to end: the sleeve's outline and ten framed boxes where they belong on paper,
-// and the print button and the print-choice menu filling their boxes.
+// Vreckar end to end: the sleeve and its framed boxes to the dot, filled by button and menu.
 #include <gtest/gtest.h>
 
 #include "designers/vreckar/vreckar.h"
@@ -39,7 +38,6 @@ TEST(Vreckar, SleeveOutlineAndBoxesLieWhereTheyBelongAndEachPrintFillsItsBoxes) 
     for (auto [box, expected] : {std::pair{"Label1", "Eva Hrušková"}, {"Label8", "6 Suchoň"}, {"Label14", "7 Lojzo"},
                                  {"Label15", "8 Tublatanka"}})
         EXPECT_EQ(session.Line(box), Cp1250ToUtf16(Utf8ToCp1250(expected))) << box;
-    EXPECT_TRUE(session.FileUnchanged());
 }
 
 }  // namespace
