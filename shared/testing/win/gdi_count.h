@@ -1,11 +1,14 @@
 #pragma once
-// How many GDI objects this process holds, for leak tests. Wine's GetGuiResources is a stub
-// that always answers 0, which would let every leak test pass; there the live entries of
-// the process's GDI handle table are counted instead.
+// GDI objects this process holds, for leak tests; Wine's GetGuiResources says 0, so its handle table is counted.
 #include <windows.h>
 
 namespace papyrka::test {
 
-DWORD GdiObjectCount();
+inline DWORD GdiObjectCount() {
+    if (const DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return reported;
+    DWORD live = 0;   // a handle with a high word of 0 names its slot, whatever lives there now
+    for (ULONG_PTR index = 1; index <= 0xFFFF; ++index) live += GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0;
+    return live;
+}
 
 }  // namespace papyrka::test

@@ -1,6 +1,5 @@
 #pragma once
-// A page rendered into memory for tests: a 32-bit top-down DIB section in its own DC, whose
-// pixels a test reads directly (GetPixel on a big page would take seconds under Wine).
+// A page drawn into a 32-bit top-down DIB section, read directly: GetPixel takes seconds under Wine.
 #include <windows.h>
 
 #include <cstdint>
@@ -20,8 +19,6 @@ public:
         bits_ = static_cast<const std::uint32_t*>(bits);
         old_ = SelectObject(dc_, bitmap_.get());
     }
-    PageBitmap(const PageBitmap&) = delete;
-    PageBitmap& operator=(const PageBitmap&) = delete;
     ~PageBitmap() {
         if (old_) SelectObject(dc_, old_);
         if (dc_) DeleteDC(dc_);
@@ -32,16 +29,14 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-    COLORREF Pixel(int x, int y) const {   // white outside the page
-        if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return RGB(255, 255, 255);
+    std::uint32_t Pixel(int x, int y) const {   // 0xRRGGBB, white outside the page
+        if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0xFFFFFF;
         GdiFlush();
-        const std::uint32_t value = bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)];
-        return RGB(value >> 16 & 0xFF, value >> 8 & 0xFF, value & 0xFF);   // the DIB holds 0x00RRGGBB
+        return bits_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] & 0xFFFFFF;
     }
-    bool White(int x, int y) const { return Pixel(x, y) == RGB(255, 255, 255); }
-    bool Black(int x, int y) const { return Pixel(x, y) == RGB(0, 0, 0); }
-    // Pixels that are not white in [left, right) x [top, bottom).
-    int Marked(const RECT& area) const {
+    bool White(int x, int y) const { return Pixel(x, y) == 0xFFFFFF; }
+    bool Black(int x, int y) const { return Pixel(x, y) == 0; }
+    int Marked(const RECT& area) const {   // pixels not white in [left, right) x [top, bottom)
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x) count += !White(x, y);

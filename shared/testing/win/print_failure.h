@@ -1,40 +1,34 @@
 #pragma once
-// For tests of what the user sees when printing cannot happen: the user's default printer
-// replaced for one test (and put back), and the message boxes that follow, closed and read.
+// When printing cannot happen: the default printer replaced for one test, the messages read.
 #include <windows.h>
 
 #include <string>
 
 namespace papyrka::test {
 
-// The per-user "Device" setting that names the default printer.
+// The per-user "Device" setting that names the default printer, put back on destruction.
 class DefaultPrinterSetting {
 public:
     DefaultPrinterSetting() {
         if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", 0,
-                          KEY_QUERY_VALUE | KEY_SET_VALUE, &key_) != ERROR_SUCCESS) {
+                          KEY_QUERY_VALUE | KEY_SET_VALUE, &key_))
             key_ = nullptr;
-            return;
-        }
         wchar_t value[1024]{};
         DWORD size = sizeof(value) - sizeof(wchar_t);
-        had_ = RegQueryValueExW(key_, L"Device", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
-               ERROR_SUCCESS;
+        had_ = key_ && !RegQueryValueExW(key_, L"Device", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
         saved_ = value;
     }
     DefaultPrinterSetting(const DefaultPrinterSetting&) = delete;
     DefaultPrinterSetting& operator=(const DefaultPrinterSetting&) = delete;
-    ~DefaultPrinterSetting() {   // puts the setting back as it was
+    ~DefaultPrinterSetting() {
         if (!key_) return;
         had_ ? Set(saved_) : Remove();
         RegCloseKey(key_);
     }
 
     bool ok() const { return key_ != nullptr; }
-    // A default printer that does not exist.
     void SetMissingPrinter(const std::wstring& name) { Set(name + L",winspool,FILE:"); }
-    // No default printer at all.
-    void Remove() { RegDeleteValueW(key_, L"Device"); }
+    void Remove() { RegDeleteValueW(key_, L"Device"); }   // no default printer at all
 
 private:
     void Set(const std::wstring& device) {
@@ -46,7 +40,7 @@ private:
     std::wstring saved_;
 };
 
-// While it lives, every message box this thread shows is closed with OK as it appears; the
+// While it lives, every message box this thread shows is closed with OK as it comes up; the
 // last one's title and text are kept.
 class MessageBoxCloser {
 public:
@@ -54,30 +48,27 @@ public:
     MessageBoxCloser(const MessageBoxCloser&) = delete;
     MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
     ~MessageBoxCloser() {
-        if (hook_) UnhookWindowsHookEx(hook_);
+        UnhookWindowsHookEx(hook_);
         active_ = nullptr;
     }
 
     int shown = 0;
-    std::wstring title;
-    std::wstring text;
+    std::wstring title, text;
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        wchar_t text[1024]{};
-        if (code == HCBT_ACTIVATE && active_ && GetClassNameW(window, text, 1024) && std::wstring(text) == L"#32770") {
-            GetWindowTextW(window, text, 1024);
-            active_->title = text;
-            GetDlgItemTextW(window, 0xFFFF, text, 1024);   // a message box's text control
-            active_->text = text;
+        const HWND box = reinterpret_cast<HWND>(wParam);
+        wchar_t buffer[1024]{};
+        if (code == HCBT_ACTIVATE && active_ && GetClassNameW(box, buffer, 1024) && std::wstring(buffer) == L"#32770") {
+            active_->title = GetWindowTextW(box, buffer, 1024) ? buffer : L"";
+            active_->text = GetDlgItemTextW(box, 0xFFFF, buffer, 1024) ? buffer : L"";   // its text control
             ++active_->shown;
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
     static inline MessageBoxCloser* active_ = nullptr;
-    HHOOK hook_ = nullptr;
+    HHOOK hook_;
 };
 
 }  // namespace papyrka::test

@@ -11,81 +11,41 @@
 #include <thread>
 
 namespace papyrka::test {
-namespace {
-
-// Exports of Wine's kernel32 that Windows lacks, looked up at run time so that the test
-// programs still load on Windows.
-template <typename Function>
-Function WineExport(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
-}
-
-std::string ReadAll(const std::wstring& path) {
-    std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) throw std::runtime_error("cannot open " + WideToUtf8(path));
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-// Inside single quotes the shell keeps every byte; a quote itself closes, is escaped, reopens.
-std::string ShellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-}  // namespace
-
-std::wstring Utf8ToWide(const std::string& text) {
-    std::wstring wide(text.size(), L'\0');   // never more UTF-16 units than UTF-8 bytes
-    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                        wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::string WideToUtf8(const std::wstring& text) {
-    std::string narrow(text.size() * 3, '\0');   // at most three bytes a UTF-16 unit
-    narrow.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                          narrow.data(), static_cast<int>(narrow.size()), nullptr,
-                                                          nullptr)));
-    return narrow;
-}
+std::wstring Utf8ToWide(const std::string& text) { return std::filesystem::u8path(text).wstring(); }
+std::string WideToUtf8(const std::wstring& text) { return std::filesystem::path(text).u8string(); }
 
 std::string UnixPath(const std::wstring& windowsPath) {
-    const auto toUnix = WineExport<char*(CDECL*)(const WCHAR*)>("wine_get_unix_file_name");
+    // Wine's own mapping, looked up at run time so that the tests still load on Windows.
+    const auto toUnix = reinterpret_cast<char* (CDECL*)(const WCHAR*)>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     char* converted = toUnix ? toUnix(windowsPath.c_str()) : nullptr;
     if (!converted) throw std::runtime_error("no Linux path (not under Wine?) for " + WideToUtf8(windowsPath));
-    std::string path(converted);
+    const std::string path(converted);
     HeapFree(GetProcessHeap(), 0, converted);
     return path;
 }
 
-std::wstring WindowsPath(const std::string& unixPath) {
-    const auto toDos = WineExport<WCHAR*(CDECL*)(const char*)>("wine_get_dos_file_name");
-    if (WCHAR* converted = toDos ? toDos(unixPath.c_str()) : nullptr) {
-        std::wstring path(converted);
-        HeapFree(GetProcessHeap(), 0, converted);
-        return path;
-    }
+std::wstring WindowsPath(const std::string& unixPath) {   // Wine's drive Z: is the Linux root
     std::wstring path = L"Z:" + Utf8ToWide(unixPath);
     std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
 }
 
-// Wine starts a Linux program from CreateProcessW but hands back no process handle and no
-// exit code. So the command goes into a shell script (which also spares the arguments
-// Windows' command-line quoting), and the script writes the output and then, through a
-// rename, the exit status: once the status file exists, everything is complete.
+// Wine starts a Linux program but gives no handle or exit code: a shell script runs it (sparing
+// Windows' quoting) and renames its status file into place last, so once it exists all is written.
 ToolResult RunUnixTool(const std::vector<std::string>& argv, std::chrono::milliseconds timeout) {
     if (argv.empty()) throw std::invalid_argument("RunUnixTool: no program");
+    const auto quoted = [](const std::string& text) {   // a quote closes, is escaped, reopens
+        std::string shell = "'";
+        for (char c : text) shell += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return shell + "'";
+    };
     static unsigned runs = 0;
-    wchar_t temp[MAX_PATH + 1];
-    const DWORD length = GetTempPathW(MAX_PATH + 1, temp);
-    const std::wstring base = std::wstring(temp, length) + L"papyrka-tool-" + std::to_wstring(GetCurrentProcessId()) +
-                              L"-" + std::to_wstring(++runs);
-    const std::string unixBase = UnixPath(base), q = ShellQuoted(unixBase);
+    const std::wstring base = (std::filesystem::temp_directory_path() / (L"papyrka-tool-" + std::to_wstring(
+                                  GetCurrentProcessId()) + L"-" + std::to_wstring(++runs))).wstring();
+    const std::string unixBase = UnixPath(base), q = quoted(unixBase);
     std::string script;
-    for (const std::string& argument : argv) script += ShellQuoted(argument) + " ";
+    for (const std::string& argument : argv) script += quoted(argument) + " ";
     script += ">" + q + ".out 2>" + q + ".err; echo $? >" + q + ".tmp; mv " + q + ".tmp " + q + ".status\n";
     if (!(std::ofstream(std::filesystem::path(base + L".sh"), std::ios::binary) << script))
         throw std::runtime_error("cannot write the script for " + argv[0]);
@@ -96,8 +56,8 @@ ToolResult RunUnixTool(const std::vector<std::string>& argv, std::chrono::millis
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
                         &startup, &process))
         throw std::runtime_error("cannot start " + argv[0] + " (error " + std::to_string(GetLastError()) + ")");
-    if (process.hThread) CloseHandle(process.hThread);   // a real system gives handles
-    if (process.hProcess) CloseHandle(process.hProcess);
+    for (HANDLE handle : {process.hThread, process.hProcess})   // Windows itself gives handles
+        if (handle) CloseHandle(handle);
 
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     while (GetFileAttributesW((base + L".status").c_str()) == INVALID_FILE_ATTRIBUTES) {
@@ -105,7 +65,11 @@ ToolResult RunUnixTool(const std::vector<std::string>& argv, std::chrono::millis
             throw std::runtime_error(argv[0] + " did not finish within " + std::to_string(timeout.count()) + " ms");
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    ToolResult result{std::atoi(ReadAll(base + L".status").c_str()), ReadAll(base + L".out"), ReadAll(base + L".err")};
+    const auto read = [&](const wchar_t* suffix) {
+        std::ifstream in(std::filesystem::path(base + suffix), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const ToolResult result{std::atoi(read(L".status").c_str()), read(L".out"), read(L".err")};
     for (const wchar_t* suffix : {L".sh", L".out", L".err", L".status"}) DeleteFileW((base + suffix).c_str());
     return result;
 }

@@ -1,6 +1,5 @@
 #pragma once
-// Running Linux programs (poppler's pdftotext, pdftoppm, pdfinfo) from a test that runs
-// under Wine, and converting paths and text between the two worlds.
+// Linux programs (poppler's tools) run from a test under Wine, and paths and text between both.
 #include <chrono>
 #include <string>
 #include <vector>
@@ -12,16 +11,13 @@ struct ToolResult {
     std::string out, err;   // standard output and error, bytes as written
 };
 
-// Runs argv[0] (an absolute Linux path) with the arguments argv[1..] (UTF-8) and waits for it.
-// Throws std::runtime_error when it cannot be started or does not finish within `timeout`.
+// Runs argv[0] (an absolute Linux path) with argv[1..] (UTF-8) and waits for it; throws
+// std::runtime_error when it cannot start or does not finish within `timeout`.
 ToolResult RunUnixTool(const std::vector<std::string>& argv,
                        std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
-// Linux path (UTF-8) of a Windows path, through Wine's own mapping; throws if there is none.
-std::string UnixPath(const std::wstring& windowsPath);
-// Windows path of a Linux path, through Wine's own mapping or else the Z: drive.
-std::wstring WindowsPath(const std::string& unixPath);
-
+std::string UnixPath(const std::wstring& windowsPath);     // throws when Wine knows none
+std::wstring WindowsPath(const std::string& unixPath);     // on Wine's drive Z:
 std::wstring Utf8ToWide(const std::string& text);
 std::string WideToUtf8(const std::wstring& text);
 
