@@ -12,7 +12,7 @@
 
 #include "designer/win/piece_printer.h"
 #include "designers/vevuvez/vevuvez.h"
-#include "testing/win/fake_editor.h"
+#include "designers/vevuvez/figures/fake_editor.h"
 #include "layout/win/layout_draw.h"
 #include "testing/win/page_bitmap.h"
 #include "testing/win/print_capture.h"

@@ -53,7 +53,6 @@ public:
     ModalAnswers& operator=(const ModalAnswers&) = delete;
     ~ModalAnswers() { UnhookWindowsHookEx(hook_), active_ = nullptr; }
     void Push(ModalAnswer answer) { answers_.push_back(std::move(answer)); }
-    bool AllUsed() const { return answers_.empty(); }
 
     std::vector<SeenModal> seen;
 

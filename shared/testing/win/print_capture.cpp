@@ -35,11 +35,6 @@ std::string Poppler(const char* tool, std::vector<std::string> arguments) {
 
 }  // namespace
 
-bool HasDefaultPrinter() {
-    DWORD size = 0;
-    return !GetDefaultPrinterW(nullptr, &size) && GetLastError() == ERROR_INSUFFICIENT_BUFFER && size > 1;
-}
-
 PrintCapture::PrintCapture() {
     const wchar_t* unixFolder = _wgetenv(L"PAPYRKA_PDF_DIR");
     if (!unixFolder || !*unixFolder) return;

@@ -16,7 +16,6 @@ struct GrayImage {   // row by row from the top-left; 0 is black, 255 white
     std::uint8_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + static_cast<size_t>(x)]; }
 };
 
-bool HasDefaultPrinter();   // scripts/testenv.sh provides one when run as root
 
 class PrintCapture {
 public:
