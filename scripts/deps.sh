@@ -12,7 +12,7 @@ packages=(
   xvfb xauth x11-utils
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   imagemagick util-linux xdotool
-  nsis
+  nsis fonts-dejavu-extra
 )
 if [[ ${1-} == headless ]]; then
   packages+=(x11vnc novnc websockify)
