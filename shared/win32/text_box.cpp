@@ -42,7 +42,14 @@ void PasteStorable(HWND box) {
 
 void MoveFocusOn(HWND box) {
     const bool backwards = GetKeyState(VK_SHIFT) < 0;
-    if (HWND next = GetNextDlgTabItem(GetParent(box), box, backwards ? TRUE : FALSE)) SetFocus(next);
+    HWND next = GetNextDlgTabItem(GetParent(box), box, backwards ? TRUE : FALSE);
+    if (!next) return;
+    SetFocus(next);
+    // As in every dialog: a single-line box is entered with its text selected, ready to be
+    // typed over; a multi-line one keeps its caret.
+    wchar_t kind[8] = {};
+    if (GetClassNameW(next, kind, 8) && lstrcmpiW(kind, L"EDIT") == 0 && !(GetWindowLongPtrW(next, GWL_STYLE) & ES_MULTILINE))
+        SendMessageW(next, EM_SETSEL, 0, -1);
 }
 
 bool ControlOrAltHeld() { return GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0; }
