@@ -29,7 +29,11 @@ std::u16string PositionLine(int current, int count) {
 }
 
 std::u16string DeleteQuestion(std::u16string_view storedName) {
-    return u"Naozaj si prajete vymazať tieto údaje ? " + std::u16string(storedName) + u"?";
+    // A name of thousands of characters would push the message box's buttons off the screen.
+    constexpr size_t kShownLength = 60;
+    std::u16string name(storedName.substr(0, kShownLength));
+    if (storedName.size() > kShownLength) name += u'…';
+    return u"Naozaj si prajete vymazať tieto údaje ? " + name + u"?";
 }
 
 // The window names the file on every call. What a store knows about a failed load belongs
@@ -41,12 +45,27 @@ RecordStore& RecordEditor::StoreFor(const std::u16string& path) {
 
 void RecordEditor::Load(const std::u16string& path, Reporter& reporter) {
     StoreFor(path).Load(reporter);
+    lastSaved_ = Records();
     ShowCurrentRecord();
 }
 
 bool RecordEditor::Save(const std::u16string& path, Reporter& reporter) {
     StoreCurrentRecord();
-    return StoreFor(path).Save(reporter);
+    if (!StoreFor(path).Save(reporter)) return false;
+    lastSaved_ = Records();
+    return true;
+}
+
+bool RecordEditor::HasUnsavedChanges() const {
+    if (Records().count() >= 1) {
+        const Record& record = Records().at(Records().current());
+        for (int field = 0; field < Records().fieldCount(); ++field)
+            if (Storable(view_.BoxText(field)) != record[static_cast<size_t>(field)]) return true;
+    }
+    // Paging alone changes only which record the file opens on: nothing worth asking about.
+    RecordList records = Records();
+    records.setCurrent(lastSaved_.current());
+    return !(records == lastSaved_);
 }
 
 void RecordEditor::StoreCurrentRecord() {
@@ -67,7 +86,10 @@ void RecordEditor::ShowCurrentRecord() {
 
 void RecordEditor::Create() {
     // A full list refuses like the other impossible actions, before anything is stored.
-    if (Records().count() >= RecordList::kMaxCount) return view_.Beep();
+    if (Records().count() >= RecordList::kMaxCount) {
+        view_.Beep();
+        return view_.ShowMessage(u"Zoznam je plný, ďalší záznam sa doň už nezmestí.");
+    }
     StoreCurrentRecord();
     Records().append();
     Records().setCurrent(Records().count());

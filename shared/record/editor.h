@@ -28,11 +28,11 @@ public:
 };
 
 std::u16string PositionLine(int current, int count);   // "No Records" / "Record n of m"
-std::u16string DeleteQuestion(std::u16string_view storedName);
+std::u16string DeleteQuestion(std::u16string_view storedName);   // a long name shortened
 
 class RecordEditor {
 public:
-    RecordEditor(int fieldCount, EditorView& view) : store_({}, RecordList(fieldCount)), view_(view) {}
+    RecordEditor(int fieldCount, EditorView& view) : store_({}, RecordList(fieldCount)), lastSaved_(fieldCount), view_(view) {}
 
     RecordList& Records() { return store_.Records(); }
     const RecordList& Records() const { return store_.Records(); }
@@ -43,6 +43,8 @@ public:
 
     void StoreCurrentRecord();
     void ShowCurrentRecord();
+    // The boxes differ from the shown record, or the records from those last loaded or saved.
+    bool HasUnsavedChanges() const;
     void EnableFields(bool enabled) { view_.EnableBoxes(enabled); }
 
     void Create();
@@ -56,6 +58,7 @@ private:
     RecordStore& StoreFor(const std::u16string& path);
 
     RecordStore store_;
+    RecordList lastSaved_;
     EditorView& view_;
     std::u16string lastSearch_;
 };

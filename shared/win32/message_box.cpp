@@ -18,6 +18,12 @@ bool AskYesNo(HWND owner, std::u16string_view title, std::u16string_view text) {
     return MessageBoxW(owner, Terminated(text).c_str(), Terminated(title).c_str(), MB_YESNO) == IDYES;
 }
 
+int AskYesNoCancel(HWND owner, std::u16string_view title, std::u16string_view text) {
+    // A message box that could not come up answers 0: nothing is decided, as with Cancel.
+    const int answer = MessageBoxW(owner, Terminated(text).c_str(), Terminated(title).c_str(), MB_YESNOCANCEL);
+    return answer == IDYES || answer == IDNO ? answer : IDCANCEL;
+}
+
 void MessageBoxReporter::Message(const std::u16string& text) { ShowMessage(owner_ ? *owner_ : nullptr, title_, text); }
 
 }  // namespace papyrka::win

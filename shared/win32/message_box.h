@@ -11,6 +11,7 @@ namespace papyrka::win {
 
 void ShowMessage(HWND owner, std::u16string_view title, std::u16string_view text);
 bool AskYesNo(HWND owner, std::u16string_view title, std::u16string_view text);
+int AskYesNoCancel(HWND owner, std::u16string_view title, std::u16string_view text);   // IDYES, IDNO or IDCANCEL
 
 // Sends the portable code's messages to ShowMessage.
 class MessageBoxReporter : public Reporter {

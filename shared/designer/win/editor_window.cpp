@@ -178,7 +178,17 @@ void EditorWindow::Label14_Click() {
 }
 
 void EditorWindow::Label19_Click() {
-    // Ends at once: nothing is stored, saved or asked.
+    // Ends without the automatic save; only what would be lost is asked about first.
+    if (editor_.HasUnsavedChanges()) {
+        switch (win::AskYesNoCancel(hwnd(), designer_.tables.programTitle,
+                                    u"Zoznam sa od posledného uloženia zmenil. Uložiť zmeny pred ukončením?")) {
+        case IDYES:
+            if (!Form_Unload()) return;   // the failure was shown; the window keeps the list
+            break;
+        case IDNO: break;
+        default: return;
+        }
+    }
     DestroyWindow(hwnd());
 }
 

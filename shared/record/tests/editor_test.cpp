@@ -7,6 +7,7 @@
 
 #include "base/cp1250.h"
 #include "record/editor.h"
+#include "testing/test_support.h"
 
 namespace papyrka {
 namespace {
@@ -73,6 +74,7 @@ TEST(Editor, RefusedActionsBeepAndChangeNothingAndAnEmptyListShowsDisabledBlankB
         (e.editor.*c.action)();
         EXPECT_EQ(std::tuple(e.view.beeps, e.view.questions.size(), e.view.position),
                   std::tuple(1, size_t{0}, std::u16string(c.position)));
+        EXPECT_EQ(e.view.messages.size(), c.action == &RecordEditor::Create);   // "the list is full"
         EXPECT_EQ(std::pair(e.editor.Records().count(), e.editor.Records().current()), std::pair(c.count, c.current));
         EXPECT_EQ(e.view.boxes, (Texts{u"typed", u"", u""}));   // the stale texts went; the typed one is left...
         EXPECT_TRUE(c.count == 0 || e.Stored(c.current, 0).empty());   // ...and not stored
@@ -117,6 +119,32 @@ TEST(Editor, DeleteAsksWithTheStoredNameDropsTheUnstoredEditsAndShowsTheRightRec
         EXPECT_EQ(std::pair(count, e.view.enabled), std::pair(static_cast<int>(c.names.size()) - c.yes, count > 0));
         for (int i = 1; i <= count; ++i) EXPECT_EQ(e.Stored(i, 1), u"tel " + e.Stored(i, 0)) << "typed, never stored";
     }
+}
+
+TEST(Editor, AVeryLongNameIsShortenedInTheDeleteQuestion) {
+    const std::u16string question = DeleteQuestion(std::u16string(5000, u'x'));
+    EXPECT_EQ(question.substr(question.size() - 4), u"xx…?");
+    EXPECT_LT(question.size(), 120u);
+    EXPECT_EQ(DeleteQuestion(std::u16string(60, u'x')).find(u'…'), std::u16string::npos);
+}
+
+TEST(Editor, UnsavedChangesAreTheBoxesOrTheRecordsDifferingFromTheLastLoadOrSave) {
+    test::TempFolder folder;
+    test::RecordingReporter reporter;
+    folder.Write("Z.dat", "2,1\r\n\"A\"\r\n\"\"\r\n\"\"\r\n\"B\"\r\n\"\"\r\n\"\"\r\n");
+    Editor e;
+    e.editor.Load(folder.File("Z.dat"), reporter);
+    EXPECT_FALSE(e.editor.HasUnsavedChanges());
+    e.editor.Next();
+    EXPECT_FALSE(e.editor.HasUnsavedChanges());   // paging alone
+    e.view.boxes[1] = u"tel";
+    EXPECT_TRUE(e.editor.HasUnsavedChanges());
+    e.editor.Previous();
+    EXPECT_TRUE(e.editor.HasUnsavedChanges());    // stored, not saved
+    ASSERT_TRUE(e.editor.Save(folder.File("Z.dat"), reporter));
+    EXPECT_FALSE(e.editor.HasUnsavedChanges());
+    e.editor.Create();
+    EXPECT_TRUE(e.editor.HasUnsavedChanges());
 }
 
 TEST(Editor, SearchStoresTheBoxesScansFromTheFirstRecordAndFocusesTheMatchingBox) {

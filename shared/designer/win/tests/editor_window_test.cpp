@@ -47,7 +47,7 @@ protected:
 };
 
 // Creating and saving in the window, each program's own test shows.
-TEST_F(EditorWindowTest, CentredScaledWithItsDpiKoniecWhichSavesNothingAndDeleteAsking) {
+TEST_F(EditorWindowTest, CentredScaledWithItsDpiKoniecAskingBeforeItDropsChangesAndDeleteAsking) {
     const std::string saved = Dat(1, {{"Novák Ján", "prvý\r\ndruhý", "", ""}});
     folder.Write("Skuska.dat", saved);
     Open();
@@ -67,10 +67,16 @@ TEST_F(EditorWindowTest, CentredScaledWithItsDpiKoniecWhichSavesNothingAndDelete
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Driver().Box("txtName"), WM_GETFONT, 0, 0)), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, -22);   // 8.25 pt at 192 dpi
     Driver().Type(Driver().Box("txtPhone1"), u"0905");
+    answers.Push({ModalAnswer::Button, IDCANCEL, {}});
+    answers.Push({ModalAnswer::Button, IDNO, {}});
+    Driver().ClickLabel("Label19");   // Cancel stays, No ends without saving
+    ASSERT_NE(form->hwnd(), nullptr);
     Driver().ClickLabel("Label19");
     EXPECT_EQ(form->hwnd(), nullptr);
     EXPECT_EQ(folder.Read("Skuska.dat"), saved);
-    EXPECT_TRUE(answers.seen.empty());
+    ASSERT_EQ(answers.seen.size(), 2u);
+    EXPECT_EQ(answers.seen[1].title, L"Skúška");
+    answers.seen.clear();
 
     // Reopened: the question names the stored record under the program's title; No keeps it.
     Open();
@@ -90,6 +96,10 @@ TEST_F(EditorWindowTest, CentredScaledWithItsDpiKoniecWhichSavesNothingAndDelete
     EXPECT_EQ(Position(), L"No Records");
     EXPECT_FALSE(IsWindowEnabled(Driver().Box("txtMemo")));
     EXPECT_EQ(GetFocus(), form->hwnd());
+    answers.Push({ModalAnswer::Button, IDYES, {}});
+    Driver().ClickLabel("Label19");   // Yes saves, then ends
+    EXPECT_EQ(form->hwnd(), nullptr);
+    EXPECT_EQ(folder.Read("Skuska.dat"), Dat(0, {}));
 }
 
 TEST_F(EditorWindowTest, EverySystemCloseSavesBeforeItReturns) {
@@ -127,6 +137,11 @@ TEST_F(EditorWindowTest, FileErrorsAreShownOverTheWindowAndAFailedSaveOnClosingK
     EXPECT_EQ(test::TextOf(Driver().Box("txtName")), L"Novák");
     EXPECT_EQ(form->Records().count(), 1);
     EXPECT_TRUE(IsWindowEnabled(form->hwnd()));
+    answers.Push({ModalAnswer::Button, IDYES, {}});
+    answers.Push({ModalAnswer::Button, IDOK, {}});
+    Driver().ClickLabel("Label19");   // Yes, and the save fails: the window stays
+    ASSERT_NE(form->hwnd(), nullptr);
+    answers.Push({ModalAnswer::Button, IDNO, {}});
     Driver().ClickLabel("Label19");
     EXPECT_EQ(form->hwnd(), nullptr);
 }
@@ -161,6 +176,14 @@ TEST_F(EditorWindowTest, SearchIsAModalCentredDialog) {
     EXPECT_EQ(answers.seen[3].text, L"Tento údaj nebol nájdený 'xyz'.");
     EXPECT_EQ(answers.seen[3].title, L"Skúška");
     EXPECT_TRUE(IsWindowEnabled(form->hwnd()));
+    // Tab into a single-line box selects its text.
+    SendMessageW(driver.Box("txtName"), EM_SETSEL, 2, 2);
+    SetFocus(driver.Box("txtMemo"));
+    SendMessageW(driver.Box("txtMemo"), WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(GetFocus(), driver.Box("txtName"));
+    EXPECT_EQ(SendMessageW(driver.Box("txtName"), EM_GETSEL, 0, 0), MAKELRESULT(0, 5));
+    driver.ClickLabel("Label19");   // paging and searching changed nothing: no question
+    EXPECT_EQ(form->hwnd(), nullptr);
 }
 
 }  // namespace
