@@ -1,5 +1,7 @@
 #include "designers/davavazo/print_plan.h"
 
+#include <climits>
+
 #include "base/cp1250.h"
 
 namespace papyrka::davavazo {
@@ -28,7 +30,54 @@ void AppendSplit(std::vector<std::u16string>& lines, std::u16string text) {
     }
 }
 
+constexpr size_t kTabColumns = 8;
+
+std::u16string ExpandTabs(std::u16string_view line) {
+    std::u16string out;
+    for (char16_t c : line) {
+        if (c != u'\t') out += c;
+        else out.append(kTabColumns - out.size() % kTabColumns, u' ');
+    }
+    return out;
+}
+
+// Pieces of `text` no wider than `width`, cut between characters; at least one character each.
+void SplitAtCharacters(std::u16string_view text, int width, const MeasureText& measure, int indent,
+                       std::vector<PrintedLine>& out) {
+    while (!text.empty()) {
+        size_t length = 1;
+        while (length < text.size() && measure(text.substr(0, length + 1)) <= width) ++length;
+        out.push_back({indent, std::u16string(text.substr(0, length))});
+        text.remove_prefix(length);
+    }
+}
+
 }  // namespace
+
+std::vector<PrintedLine> FitToWidth(const std::vector<std::u16string>& lines, int width, const MeasureText& measure) {
+    std::vector<PrintedLine> out;
+    for (const std::u16string& raw : lines) {
+        const std::u16string line = ExpandTabs(raw);
+        if (measure(line) <= width) {
+            out.push_back({0, line});
+            continue;
+        }
+        const size_t colon = line.find(u" : ");
+        size_t labelLength = colon == std::u16string::npos ? 0 : colon + 3;
+        int indent = labelLength ? measure(std::u16string_view(line).substr(0, labelLength)) : 0;
+        if (indent > width / 2) labelLength = 0, indent = 0;   // too wide a label leaves no room beside it
+        const std::u16string_view body = std::u16string_view(line).substr(labelLength);
+        const size_t first = out.size();
+        for (const TextLine& piece : WrapText(body, width - indent, measure, INT_MAX)) {
+            const std::u16string_view text = body.substr(piece.start, piece.length);
+            if (piece.width <= width - indent) out.push_back({indent, std::u16string(text)});
+            else SplitAtCharacters(text, width - indent, measure, indent, out);
+        }
+        if (out.size() == first) out.push_back({indent, {}});
+        out[first] = {0, line.substr(0, labelLength) + out[first].text};
+    }
+    return out;
+}
 
 std::vector<std::u16string> ContactListLines(const RecordList& list) {
     std::vector<std::u16string> lines{u"Davavazo"};

@@ -6,7 +6,8 @@
 namespace papyrka::launcher {
 
 // fileName starts with a backslash: "\Vevuvez.exe". The shell gets "file://" + folder +
-// fileName with its default verb; the launcher neither waits nor reports anything.
+// fileName with its default verb; the launcher does not wait. A file that is missing or
+// cannot be read, or that the shell refuses, is named in a message box with the reason.
 void LaunchDesigner(std::u16string_view fileName);
 
 // The folder of the running executable, as the system reports it.

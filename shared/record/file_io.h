@@ -12,7 +12,7 @@ namespace papyrka {
 enum class SaveStep { None, Create, Write, Flush, Replace };
 
 struct FileError {
-    enum class Kind { None, Missing, Exists, Other };
+    enum class Kind { None, Missing, Exists, ReadOnly, Other };
     Kind kind = Kind::None;
     std::u16string description;   // the system's own words, empty for None
     SaveStep step = SaveStep::None;   // where Replace failed
@@ -32,11 +32,15 @@ public:
     virtual FileError CreateNew(const std::u16string& path, std::string_view bytes) = 0;
     // Afterwards path holds bytes, or is exactly as it was: the bytes go to a new temporary
     // file beside it, which then takes its place in one step. Temporary files that earlier
-    // saves of path left behind when they were cut short are removed first.
+    // saves of path left behind when they were cut short are removed first. A path marked
+    // read-only is refused (Kind::ReadOnly) before anything is written.
     virtual FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) = 0;
 };
 
 FileSystem& SystemFileSystem();
+
+// What Replace returns for a file marked read-only.
+inline FileError ReadOnlyError() { return {FileError::Kind::ReadOnly, u"súbor je len na čítanie"}; }
 
 // The system's file system with a check run before each step of Replace: an error it returns
 // fails that step as the disk would, and an exception thrown from it stops the save dead, as

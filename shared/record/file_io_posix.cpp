@@ -148,6 +148,11 @@ public:
     }
 
     FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
+        // rename replaces a file whatever its own permissions say, and root may write anything:
+        // a file nobody may write to is the user's way of keeping it as it is.
+        struct stat info {};
+        if (::stat(ToUtf8(path).c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            return ReadOnlyError();
         RemoveLeftovers(path);
         if (FileError error = Check(SaveStep::Create)) return error;
         std::string temp;

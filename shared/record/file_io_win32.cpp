@@ -162,6 +162,9 @@ public:
 
     FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
         const std::u16string target = Absolute(path);
+        // Wine lets the rename below replace a read-only file, Windows does not: both refuse it here.
+        const DWORD attributes = GetFileAttributesW(Wide(target));
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return ReadOnlyError();
         RemoveLeftovers(target);
         if (FileError error = Check(SaveStep::Create)) return error;
         std::u16string temp;

@@ -102,6 +102,11 @@ bool RecordStore::SaveOrReport(Reporter& reporter) {
         awaitingBackup_ = false;
     }
     FileError error = files_->Replace(path_, SerializeRecords(list_), Durability::Flushed);
+    if (error.kind == FileError::Kind::ReadOnly) {
+        reporter.Message(u"Súbor " + name + u" je len na čítanie: zoznam sa doň nedá uložiť. Súbor na disku aj zoznam v "
+                         u"programe zostali nezmenené.");
+        return false;
+    }
     if (error) {
         reporter.Message(u"Zoznam sa nepodarilo uložiť do súboru " + name + u": " + StepText(error.step) + error.description +
                          u". Súbor na disku aj zoznam v programe zostali nezmenené, uloženie môžete zopakovať.");

@@ -19,5 +19,25 @@ TEST(ContactListLines, TheTitleThenABlankLineBeforeEachRecordAndEveryLineBreakSt
                                            u"z", u""}));
 }
 
+// A fake device: every character 10 units wide, a line 100 wide.
+TEST(FitToWidth, LongLinesWrapUnderTheTextAfterTheLabelAndTabsBecomeSpaces) {
+    const MeasureText measure = [](std::u16string_view text) { return static_cast<int>(text.size()) * 10; };
+    const struct { std::u16string line; std::vector<PrintedLine> printed; } cases[] = {
+        {u"a\tb", {{0, u"a       b"}}},
+        {u"x : ab cd efgh", {{0, u"x : ab cd"}, {40, u"efgh"}}},
+        {u"Adresa : ab cd", {{0, u"Adresa :"}, {0, u"ab cd"}}},   // too wide a label to indent under
+        {u"x : abcdefghijklmno", {{0, u"x : abcdef"}, {40, u"ghijkl"}, {40, u"mno"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.line.begin(), c.line.end()));
+        const std::vector<PrintedLine> printed = FitToWidth({c.line}, 100, measure);
+        ASSERT_EQ(printed.size(), c.printed.size());
+        for (size_t i = 0; i < printed.size(); ++i) {
+            EXPECT_EQ(printed[i].indent, c.printed[i].indent) << i;
+            EXPECT_TRUE(printed[i].text == c.printed[i].text) << i;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace papyrka::davavazo

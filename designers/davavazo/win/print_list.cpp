@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "base/system_error.h"
+#include "win32/fonts.h"
+#include "win32/gdi.h"
 #include "win32/message_box.h"
 #include "win32/wide.h"
 #include "designers/davavazo/print_plan.h"
@@ -26,19 +28,26 @@ bool PrintLines(win::PrinterDc& printer, const std::vector<std::u16string>& line
     const DeviceMapping map = printer.Mapping();
     const int left = map.W(kLeftShiftTwips);
     const int pageHeight = GetDeviceCaps(dc, VERTRES);
+    const win::Font font = win::CreateFontFor(kListFont, GetDeviceCaps(dc, LOGPIXELSY));
+    if (!font) return Failed(error, u"písmo");
+    win::SelectGuard selected(dc, font.get());
 
     win::PrintJob job(dc, u"Davavazo");
     if (!job.Start() || !job.StartPage()) {
         error = job.error();
         return false;
     }
-    // The printer's own default font; its line height decides how many lines fit a page.
     TEXTMETRICW metrics{};
     if (!GetTextMetricsW(dc, &metrics)) return Failed(error, u"písmo tlačiarne");
     const int lineHeight = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
 
+    const MeasureText measure = [dc](std::u16string_view text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, win::Wide(text), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
     int y = 0;
-    for (const std::u16string& line : lines) {
+    for (const PrintedLine& line : FitToWidth(lines, GetDeviceCaps(dc, HORZRES) - left, measure)) {
         if (y > 0 && y + lineHeight > pageHeight) {
             if (!job.EndPage() || !job.StartPage()) {
                 error = job.error();
@@ -46,7 +55,8 @@ bool PrintLines(win::PrinterDc& printer, const std::vector<std::u16string>& line
             }
             y = 0;
         }
-        if (!line.empty() && !TextOutW(dc, left, y, win::Wide(line), static_cast<int>(line.size())))
+        if (!line.text.empty() &&
+            !TextOutW(dc, left + line.indent, y, win::Wide(line.text), static_cast<int>(line.text.size())))
             return Failed(error, u"riadok textu");
         y += lineHeight;
     }

@@ -15,6 +15,7 @@
 #include "icon/pictograms.h"
 #include "launcher/win/tray_icon.h"
 #include "testing/win/menu_driver.h"
+#include "testing/win/print_failure.h"
 
 namespace papyrka::launcher {
 namespace {
@@ -183,6 +184,13 @@ TEST_F(LauncherTest, DesignersStartThroughTheShellFromALabelAndFromTheTrayMenu) 
     EXPECT_NE(form1_.OpenLauncherWindow(), nullptr) << "the launcher window stays";
     EXPECT_TRUE(ChooseFromTray(form1_.hwnd(), 7));   // Rirudiv, the last designer
     EXPECT_TRUE(started(L"Zozuraz.exe.started"));
+    {
+        test::MessageBoxCloser boxes;
+        EXPECT_TRUE(ChooseFromTray(form1_.hwnd(), 2));   // Vreckar, not in the folder
+        EXPECT_TRUE(PumpUntil([&] { return boxes.shown == 1; }, 5000));
+        EXPECT_EQ(boxes.title, L"Papyrka");
+        EXPECT_NE(boxes.text.find((folder / L"Vreckar.exe").wstring() + L"\u201C"), std::wstring::npos) << boxes.text;
+    }
     SetLaunchFolderForTests(u"");
     std::error_code held;   // a stand-in may hold its marker a moment longer
     PumpUntil([&] { return fs::remove_all(folder, held), !held; }, 5000);

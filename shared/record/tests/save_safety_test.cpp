@@ -94,6 +94,22 @@ TEST(SaveSafety, AnotherCopysSaveInProgressKeepsItsTemporaryFile) {
     EXPECT_TRUE(reporter.messages.empty());
 }
 
+TEST(SaveSafety, AReadOnlyFileIsRefusedAndLeftAsItIs) {
+    namespace fs = std::filesystem;
+    const std::string old = SerializeRecords(OneRecord("old"));
+    TempFolder folder;
+    folder.Write("Kuvertex.dat", old);
+    fs::permissions(folder / "Kuvertex.dat", fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    RecordingReporter reporter;
+    EXPECT_FALSE(RecordStore(folder.File("Kuvertex.dat"), OneRecord("new")).Save(reporter));
+    EXPECT_EQ(folder.Read("Kuvertex.dat"), old);
+    EXPECT_EQ(FileNames(folder), std::set<std::string>{"Kuvertex.dat"});
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_NE(reporter.messages[0].find(u"Súbor Kuvertex.dat je len na čítanie"), std::u16string::npos);
+    fs::permissions(folder / "Kuvertex.dat", fs::perms::owner_write, fs::perm_options::add);   // so that it can go
+}
+
 TEST(SaveSafety, OneDosEndOfFileMarkLoadsSilentlyAndAnythingElseAfterTheLastRecordIsKept) {
     const std::string records = SerializeRecords(OneRecord("Nitra"));
     const struct { std::string tail; bool silent; } cases[] = {
