@@ -45,34 +45,36 @@ RecordStore& RecordEditor::StoreFor(const std::u16string& path) {
 
 void RecordEditor::Load(const std::u16string& path, Reporter& reporter) {
     StoreFor(path).Load(reporter);
-    lastSaved_ = Records();
+    changedSinceSave_ = false;
     ShowCurrentRecord();
 }
 
 bool RecordEditor::Save(const std::u16string& path, Reporter& reporter) {
     StoreCurrentRecord();
     if (!StoreFor(path).Save(reporter)) return false;
-    lastSaved_ = Records();
+    changedSinceSave_ = false;
     return true;
 }
 
 bool RecordEditor::HasUnsavedChanges() const {
-    if (Records().count() >= 1) {
-        const Record& record = Records().at(Records().current());
-        for (int field = 0; field < Records().fieldCount(); ++field)
-            if (Storable(view_.BoxText(field)) != record[static_cast<size_t>(field)]) return true;
-    }
-    // Paging alone changes only which record the file opens on: nothing worth asking about.
-    RecordList records = Records();
-    records.setCurrent(lastSaved_.current());
-    return !(records == lastSaved_);
+    if (changedSinceSave_) return true;
+    if (Records().count() < 1) return false;
+    const Record& record = Records().at(Records().current());
+    for (int field = 0; field < Records().fieldCount(); ++field)
+        if (Storable(view_.BoxText(field)) != record[static_cast<size_t>(field)]) return true;
+    return false;
 }
 
 void RecordEditor::StoreCurrentRecord() {
     if (Records().count() < 1) return;
     Record& record = Records().at(Records().current());
-    for (int field = 0; field < Records().fieldCount(); ++field)
-        record.set(static_cast<size_t>(field), Storable(view_.BoxText(field)));
+    // Paging stores every time; only a field that really changes makes the list unsaved.
+    for (int field = 0; field < Records().fieldCount(); ++field) {
+        Field text = Storable(view_.BoxText(field));
+        if (text == record[static_cast<size_t>(field)]) continue;
+        record.set(static_cast<size_t>(field), std::move(text));
+        changedSinceSave_ = true;
+    }
 }
 
 void RecordEditor::ShowCurrentRecord() {
@@ -92,6 +94,7 @@ void RecordEditor::Create() {
     }
     StoreCurrentRecord();
     Records().append();
+    changedSinceSave_ = true;
     Records().setCurrent(Records().count());
     ShowCurrentRecord();
     view_.FocusBox(0);
@@ -102,6 +105,7 @@ void RecordEditor::Delete() {
     // The question names the record as stored: an unstored edit of the name is not what goes.
     if (!view_.AskYesNo(DeleteQuestion(Cp1250ToUtf16(Records().at(Records().current())[0])))) return;
     Records().remove(Records().current());
+    changedSinceSave_ = true;
     ShowCurrentRecord();
 }
 

@@ -32,7 +32,7 @@ std::u16string DeleteQuestion(std::u16string_view storedName);   // a long name 
 
 class RecordEditor {
 public:
-    RecordEditor(int fieldCount, EditorView& view) : store_({}, RecordList(fieldCount)), lastSaved_(fieldCount), view_(view) {}
+    RecordEditor(int fieldCount, EditorView& view) : store_({}, RecordList(fieldCount)), view_(view) {}
 
     RecordList& Records() { return store_.Records(); }
     const RecordList& Records() const { return store_.Records(); }
@@ -58,7 +58,7 @@ private:
     RecordStore& StoreFor(const std::u16string& path);
 
     RecordStore store_;
-    RecordList lastSaved_;
+    bool changedSinceSave_ = false;   // the list differs from what was last loaded or saved
     EditorView& view_;
     std::u16string lastSearch_;
 };
