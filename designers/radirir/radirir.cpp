@@ -116,14 +116,10 @@ Layout LabelFace() {
     const TwipsRect inside{frame.left + kPixel, frame.top + kPixel, frame.width - 2 * kPixel, frame.height - 2 * kPixel};
     const TwipsRect band{inside.left, inside.top, inside.width, kRule - inside.top};
     const int insideRadius = kCornerRadius - kPixel;
-    // The rounded frame is a black area hollowed out one pixel in, not a pen's outline: a
-    // rounded outline lands half a pen outside its rectangle on Wine's PostScript printers,
-    // while areas land where they are told on every device. The band's upper corners follow
-    // the hollow's curve, so no grey reaches the frame's outside; its lower part is square
-    // and meets the rule.
+    // The band's upper corners follow the frame's inner curve, so no grey reaches the
+    // frame's outside; its lower part is square and meets the rule.
     std::vector<ArtItem> artwork{
-        FillArt{frame, kBlack, kCornerRadius},
-        FillArt{inside, kWhite, insideRadius},
+        FrameArt{frame, kCornerRadius},
         FillArt{band, kLightGrey, insideRadius},
         FillArt{{band.left, band.top + insideRadius, band.width, band.height - insideRadius}, kLightGrey},
         LineArt{{kFrameLeft, kRule}, {kFrameRight, kRule}},

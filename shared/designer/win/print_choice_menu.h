@@ -19,7 +19,6 @@ public:
     // menu could not be made.
     bool PopUp(EditorContext& editor, PiecePrinter& printer);
 
-    HMENU Menu() const { return popup_; }   // the items, in table order
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -60,12 +60,19 @@ void ArtPainter::operator()(const FillArt& fill) const {
 void ArtPainter::operator()(const FrameArt& frame) const {
     const RECT r = win::PixelRect(map_, frame.rect);
     if (frame.cornerRadius <= 0) return Outline(r);
-    Pen pen(CreatePen(PS_INSIDEFRAME, std::max(tx_, ty_), RGB(0, 0, 0)));
-    if (!pen) return;
+    // A pen's outline lands half its width outside the rectangle on some printer drivers,
+    // while areas land where they are told: the frame is the rounded area with its inside,
+    // one line thickness in, cut away.
+    const int rx = 2 * map_.W(frame.cornerRadius), ry = 2 * map_.H(frame.cornerRadius);
+    Region inside(CreateRoundRectRgn(r.left + tx_, r.top + ty_, r.right - tx_ + 1, r.bottom - ty_ + 1,
+                                     std::max(0, rx - 2 * tx_), std::max(0, ry - 2 * ty_)));
+    if (!inside) return;
     SaveDcGuard saved(dc_);
-    SelectObject(dc_, pen.get());
-    SelectObject(dc_, GetStockObject(NULL_BRUSH));
-    RoundRect(dc_, r.left, r.top, r.right, r.bottom, 2 * map_.W(frame.cornerRadius), 2 * map_.H(frame.cornerRadius));
+    if (ExtSelectClipRgn(dc_, inside.get(), RGN_DIFF) == ERROR) return;
+    SelectObject(dc_, GetStockObject(NULL_PEN));
+    SelectObject(dc_, GetStockObject(DC_BRUSH));
+    SetDCBrushColor(dc_, RGB(0, 0, 0));
+    RoundRect(dc_, r.left, r.top, r.right + 1, r.bottom + 1, rx, ry);
 }
 
 void ArtPainter::operator()(const LineArt& line) const {

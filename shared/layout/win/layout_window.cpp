@@ -19,10 +19,6 @@ bool LayoutWindow::CreateHidden() {
     return Create(spec);   // WS_POPUP without WS_VISIBLE: never on screen
 }
 
-bool LayoutWindow::Print(HWND owner, std::u16string_view programTitle) const {
-    return PrintLayout(layout_, owner, programTitle);
-}
-
 bool LayoutWindow::FillAndPrint(const PrintPlan& plan, const BoxTextSource& textOf, HWND owner,
                                 std::u16string_view programTitle) {
     Layout filled = layout_;

@@ -24,8 +24,6 @@ public:
     Layout& layout() { return layout_; }
     const Layout& layout() const { return layout_; }
 
-    // PrintLayout on this window's layout; a failure is told to the user over `owner`.
-    bool Print(HWND owner, std::u16string_view programTitle) const;
 
     // A print action: the plan's boxes take their texts, then PrintLayout. A print that
     // fails leaves the layout as it was, as if the click had not happened.
