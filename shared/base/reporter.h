@@ -9,6 +9,9 @@ class Reporter {
 public:
     virtual ~Reporter() = default;
     virtual void Message(const std::u16string& text) = 0;   // OK box, no icon
+    // A yes/no question; true for yes. One that cannot ask answers no, which always leaves
+    // the file on disk as it is.
+    virtual bool Ask(const std::u16string&) { return false; }
 };
 
 }  // namespace papyrka

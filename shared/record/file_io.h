@@ -1,6 +1,7 @@
 #pragma once
 // The little the record file needs from the file system, so that the format code stays pure
 // and tests can put a failing disk underneath. One implementation per platform.
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,11 +23,29 @@ struct FileError {
 
 enum class Durability { Flushed, Unflushed };
 
+// What tells one state of a file on disk from another without reading it. Whoever writes the
+// file changes its size, its write time or, when it is replaced by a rename as our saves do,
+// its identity. A file that cannot be looked at matches nothing, so that doubt leads to a
+// question rather than to an overwrite.
+struct FileStamp {
+    enum class State { Unknown, Missing, Present };
+    State state = State::Unknown;
+    std::uint64_t size = 0, writeTime = 0, identity = 0, volume = 0;
+
+    bool operator==(const FileStamp& other) const {
+        if (state == State::Unknown || state != other.state) return false;
+        return state == State::Missing || (size == other.size && writeTime == other.writeTime &&
+                                           identity == other.identity && volume == other.volume);
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
     virtual bool Exists(const std::u16string& path) = 0;
+    virtual FileStamp Stamp(const std::u16string& path) = 0;
     virtual FileError ReadAll(const std::u16string& path, std::string& bytes) = 0;
     // Never touches a file that is already there (Kind::Exists instead).
     virtual FileError CreateNew(const std::u16string& path, std::string_view bytes) = 0;

@@ -110,6 +110,22 @@ public:
         return ::lstat(ToUtf8(path).c_str(), &info) == 0;
     }
 
+    FileStamp Stamp(const std::u16string& path) override {
+        struct stat info;
+        FileStamp stamp;
+        if (::stat(ToUtf8(path).c_str(), &info) != 0) {
+            if (errno == ENOENT || errno == ENOTDIR) stamp.state = FileStamp::State::Missing;
+            return stamp;
+        }
+        stamp.state = FileStamp::State::Present;
+        stamp.size = static_cast<std::uint64_t>(info.st_size);
+        stamp.writeTime = static_cast<std::uint64_t>(info.st_mtim.tv_sec) * 1000000000u +
+                          static_cast<std::uint64_t>(info.st_mtim.tv_nsec);
+        stamp.identity = static_cast<std::uint64_t>(info.st_ino);
+        stamp.volume = static_cast<std::uint64_t>(info.st_dev);
+        return stamp;
+    }
+
     FileError ReadAll(const std::u16string& path, std::string& bytes) override {
         bytes.clear();
         Descriptor file(::open(ToUtf8(path).c_str(), O_RDONLY | O_CLOEXEC));

@@ -118,6 +118,25 @@ public:
         return GetFileAttributesW(Wide(Absolute(path))) != INVALID_FILE_ATTRIBUTES;
     }
 
+    FileStamp Stamp(const std::u16string& path) override {
+        FileStamp stamp;
+        // No access asked for: another program's open handle, whatever its sharing, never stops this.
+        File file = OpenWithRetry(Absolute(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+        if (!file) {
+            if (ErrorFrom(GetLastError()).kind == FileError::Kind::Missing) stamp.state = FileStamp::State::Missing;
+            return stamp;
+        }
+        BY_HANDLE_FILE_INFORMATION info;
+        if (!GetFileInformationByHandle(file.get(), &info)) return stamp;
+        auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+        stamp.state = FileStamp::State::Present;
+        stamp.size = join(info.nFileSizeHigh, info.nFileSizeLow);
+        stamp.writeTime = join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime);
+        stamp.identity = join(info.nFileIndexHigh, info.nFileIndexLow);
+        stamp.volume = info.dwVolumeSerialNumber;
+        return stamp;
+    }
+
     FileError ReadAll(const std::u16string& path, std::string& bytes) override {
         bytes.clear();
         File file = OpenWithRetry(Absolute(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,

@@ -90,8 +90,19 @@ LoadResult RecordStore::Fail(std::u16string message, Reporter& reporter) {
     return {LoadResult::Status::Failed, message};
 }
 
+bool RecordStore::MayOverwrite(const std::u16string& name, Reporter& reporter) {
+    if (!known_) return true;   // never read nor written here: there is no "since" to ask about
+    const FileStamp now = files_->Stamp(path_);
+    if (now == *known_) return true;
+    if (now.state == FileStamp::State::Missing && known_->state == FileStamp::State::Present) return true;   // deleted: nothing to lose
+    return reporter.Ask(u"Súbor " + name + u" sa od načítania zmenil na disku, zrejme ho uložil iný program alebo iná "
+                        u"kópia tohto programu. Prepísať ho zoznamom z tohto okna?\n\nAk odpoviete Nie, súbor na disku "
+                        u"aj zoznam v tomto okne zostanú nezmenené.");
+}
+
 bool RecordStore::SaveOrReport(Reporter& reporter) {
     const std::u16string name = FileNameOf(path_);
+    if (!MayOverwrite(name, reporter)) return false;
     if (awaitingBackup_) {
         std::u16string failure = BackUp(path_, *files_);
         if (!failure.empty()) {
@@ -112,6 +123,7 @@ bool RecordStore::SaveOrReport(Reporter& reporter) {
                          u". Súbor na disku aj zoznam v programe zostali nezmenené, uloženie môžete zopakovať.");
         return false;
     }
+    known_ = files_->Stamp(path_);
     return true;
 }
 
@@ -119,6 +131,8 @@ LoadResult RecordStore::Load(Reporter& reporter) {
     const std::u16string name = FileNameOf(path_);
     try {
         list_.clear();
+        // Taken before reading: a change in between then leads to a question, never to a loss.
+        known_ = files_->Stamp(path_);
         std::string bytes;
         FileError error = files_->ReadAll(path_, bytes);
         if (error.kind == FileError::Kind::Missing) {

@@ -6,6 +6,7 @@
 #include "record/record_list.h"
 #include "base/reporter.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -21,7 +22,9 @@ struct LoadResult {
 // A file that fails to load is kept: this store's first save after it first copies it to
 // "<name>.bak" (or .bak1, .bak2, ... when that exists already), and the load message says so.
 // A save writes a temporary file beside the record file and puts it in place in one step, so
-// the old file stays whole when anything fails.
+// the old file stays whole when anything fails. When the file changed on disk since this
+// store last read or wrote it (another copy of the program saved it), a save asks first; no
+// leaves the file and the list as they are.
 class RecordStore {
 public:
     // path: absolute path of the record file (the program's folder + its file name).
@@ -39,10 +42,12 @@ public:
 private:
     LoadResult Fail(std::u16string message, Reporter& reporter);
     bool SaveOrReport(Reporter& reporter);
+    bool MayOverwrite(const std::u16string& name, Reporter& reporter);
 
     std::u16string path_;
     RecordList list_;
     FileSystem* files_;             // a pointer, so that a store can be replaced by another
+    std::optional<FileStamp> known_;   // the file as this store last read or wrote it, if it did
     bool awaitingBackup_ = false;   // the last load failed and the file is not backed up yet
 };
 

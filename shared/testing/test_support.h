@@ -44,7 +44,9 @@ private:
 
 struct RecordingReporter : Reporter {
     void Message(const std::u16string& text) override { messages.push_back(text); }
-    std::vector<std::u16string> messages;
+    bool Ask(const std::u16string& question) override { return questions.push_back(question), answerYes; }
+    std::vector<std::u16string> messages, questions;
+    bool answerYes = false;
 };
 
 }  // namespace papyrka::test

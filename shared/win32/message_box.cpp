@@ -26,4 +26,6 @@ int AskYesNoCancel(HWND owner, std::u16string_view title, std::u16string_view te
 
 void MessageBoxReporter::Message(const std::u16string& text) { ShowMessage(owner_ ? *owner_ : nullptr, title_, text); }
 
+bool MessageBoxReporter::Ask(const std::u16string& question) { return AskYesNo(owner_ ? *owner_ : nullptr, title_, question); }
+
 }  // namespace papyrka::win

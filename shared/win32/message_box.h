@@ -13,11 +13,12 @@ void ShowMessage(HWND owner, std::u16string_view title, std::u16string_view text
 bool AskYesNo(HWND owner, std::u16string_view title, std::u16string_view text);
 int AskYesNoCancel(HWND owner, std::u16string_view title, std::u16string_view text);   // IDYES, IDNO or IDCANCEL
 
-// Sends the portable code's messages to ShowMessage.
+// Sends the portable code's messages to ShowMessage and its questions to AskYesNo.
 class MessageBoxReporter : public Reporter {
 public:
     MessageBoxReporter(HWND* owner, std::u16string_view title) : owner_(owner), title_(title) {}
     void Message(const std::u16string& text) override;
+    bool Ask(const std::u16string& question) override;
 
 private:
     HWND* owner_;

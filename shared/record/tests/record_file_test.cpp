@@ -113,9 +113,47 @@ TEST(RecordFile, ABrokenFileIsBackedUpOnceBeforeItsStoresFirstSave) {
     EXPECT_EQ(folder.Read("Vreckar.dat.bak"), "x,y\r\n");
 }
 
+// Two copies of a program on one folder: neither drops the other's save unasked.
+TEST(RecordFile, ASaveOverAFileAnotherCopyChangedAsksFirstAndNoKeepsFileAndList) {
+    TempFolder folder;
+    folder.Write("Kuvertex.dat", "1,1\r\n\"first\"\r\n");
+    RecordingReporter reporter;
+    RecordStore mine(folder.File("Kuvertex.dat"), RecordList(1)), theirs(folder.File("Kuvertex.dat"), RecordList(1));
+    mine.Load(reporter);
+    theirs.Load(reporter);
+    mine.Records().at(1).set(0, "mine");
+    theirs.Records().at(1).set(0, "theirs");
+    ASSERT_TRUE(theirs.Save(reporter));
+    EXPECT_TRUE(reporter.questions.empty());
+
+    EXPECT_FALSE(mine.Save(reporter));   // answered no
+    ASSERT_EQ(reporter.questions.size(), 1u);
+    EXPECT_TRUE(Contains(reporter.questions[0], u"Súbor Kuvertex.dat sa od načítania zmenil"));
+    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(folder.Read("Kuvertex.dat"), "1,1\r\n\"theirs\"\r\n");
+    EXPECT_EQ(mine.Records().at(1)[0], "mine");
+
+    reporter.answerYes = true;
+    ASSERT_TRUE(mine.Save(reporter));
+    ASSERT_TRUE(mine.Save(reporter));   // its own save is no change from outside
+    EXPECT_EQ(reporter.questions.size(), 2u);
+    EXPECT_EQ(folder.Read("Kuvertex.dat"), "1,1\r\n\"mine\"\r\n");
+
+    // Made by another copy after this one found none: asked; deleted by someone: nothing to lose.
+    RecordStore fresh(folder.File("Vreckar.dat"), RecordList(1));
+    fresh.Load(reporter);
+    folder.Write("Vreckar.dat", "0,0\r\n");
+    EXPECT_TRUE(fresh.Save(reporter));
+    EXPECT_EQ(reporter.questions.size(), 3u);
+    std::filesystem::remove(folder / "Kuvertex.dat");
+    EXPECT_TRUE(mine.Save(reporter));
+    EXPECT_EQ(reporter.questions.size(), 3u);
+}
+
 // Everything works except creating new files: a full disk for the backup.
 struct NoNewFiles : FileSystem {
     bool Exists(const std::u16string& path) override { return SystemFileSystem().Exists(path); }
+    FileStamp Stamp(const std::u16string& path) override { return SystemFileSystem().Stamp(path); }
     FileError ReadAll(const std::u16string& path, std::string& bytes) override {
         return SystemFileSystem().ReadAll(path, bytes);
     }
