@@ -10,9 +10,13 @@ namespace papyrka {
 bool IsRefusedInBox(char16_t ch);
 
 struct PasteFilter {
-    std::u16string text;    // what the box takes
-    bool dropped = false;   // something was refused: the box beeps
+    std::u16string text;          // what the box takes
+    bool dropped = false;         // something was refused: the box beeps
+    char16_t firstRefused = 0;    // and says why, naming this one
 };
+
+// What a box that refused `ch` says beside itself, so that a refusal is never a mere beep.
+std::u16string RefusalHint(char16_t ch);
 
 // A single-line box ends a pasted text at its first line break, as the system's own edit
 // control does; that cut is not a refusal.

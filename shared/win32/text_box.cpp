@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/box_filter.h"
+#include "win32/box_hint.h"
 #include "win32/wide.h"
 
 namespace papyrka::win {
@@ -13,7 +14,10 @@ namespace {
 
 constexpr UINT_PTR kFilterId = 0x50617079;   // any value unique among this box's subclasses
 
-void Refuse() { MessageBeep(MB_OK); }
+void Refuse(HWND box, char16_t refused) {
+    MessageBeep(MB_OK);
+    ShowBoxHint(box, RefusalHint(refused));
+}
 
 bool ClipboardText(HWND owner, std::u16string& text) {
     if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return false;
@@ -35,7 +39,7 @@ void PasteStorable(HWND box) {
     if (!ClipboardText(box, pasted)) return;
     const bool multiLine = (GetWindowLongPtrW(box, GWL_STYLE) & ES_MULTILINE) != 0;
     const PasteFilter kept = FilterPastedText(pasted, multiLine);
-    if (kept.dropped) Refuse();
+    if (kept.dropped) Refuse(box, kept.firstRefused);
     const std::wstring text(Wide(kept.text), kept.text.size());
     SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -55,6 +59,7 @@ void MoveFocusOn(HWND box) {
 bool ControlOrAltHeld() { return GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0; }
 
 LRESULT CALLBACK FilterProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (BoxHintMessage(box, message, wParam)) return 0;
     switch (message) {
     case WM_CHAR:
     case WM_IME_CHAR: {
@@ -63,7 +68,7 @@ LRESULT CALLBACK FilterProcedure(HWND box, UINT message, WPARAM wParam, LPARAM l
         // Control characters below a space are the edit's own commands (copy, paste, undo,
         // line break, backspace), not text.
         if (ch >= 0x20 && IsRefusedInBox(ch)) {
-            Refuse();
+            Refuse(box, ch);
             return 0;
         }
         break;

@@ -1,6 +1,7 @@
 #pragma once
 // Edit controls for record fields: they refuse what the record file cannot keep (typed:
-// a beep; pasted: those characters are dropped, with a beep), and Tab moves on to the next
+// a beep; pasted: those characters are dropped, with a beep; either way a hint under the
+// box says why), and Tab moves on to the next
 // control in the parent's tab order, also out of a multi-line box, selecting the text of a
 // single-line box it enters.
 #include <windows.h>

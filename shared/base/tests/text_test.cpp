@@ -38,6 +38,9 @@ TEST(Cp1250, BoxesRefuseQuotesAndWhatThePageCannotStore) {
     const PasteFilter multi = FilterPastedText(u"Ján \"Jano\"\r\nNovák\u4E2D", true),
                       single = FilterPastedText(u"prvý riadok\r\ndruhý \"", false);
     EXPECT_EQ(std::pair(multi.text, multi.dropped), std::pair(std::u16string(u"Ján Jano\r\nNovák"), true));
+    EXPECT_EQ(multi.firstRefused, u'"');
+    EXPECT_NE(RefusalHint(u'\u4E2D').find(u"Znak „\u4E2D“ sa do záznamu nedá uložiť"), std::u16string::npos);
+    EXPECT_EQ(RefusalHint(u'\xD83D').find(u'\xD83D'), std::u16string::npos);   // never half a character
     // The cut at the line break is the edit's own, not a refusal.
     EXPECT_EQ(std::pair(single.text, single.dropped), std::pair(std::u16string(u"prvý riadok"), false));
 }

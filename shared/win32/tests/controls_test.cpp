@@ -1,5 +1,8 @@
 // Windowless labels hit and clicked, and text boxes that take only what the record file can keep.
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
@@ -50,7 +53,26 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-TEST(TextBox, TypingAndPastingRefuseQuotesAndWhatWindows1250Lacks) {
+// The text of the hint a box shows, empty when none is on screen.
+std::wstring ShownHint() {
+    std::wstring shown;
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM out) -> BOOL {
+        wchar_t kind[32] = {}, text[256] = {};
+        GetClassNameW(window, kind, 32);
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        if (lstrcmpiW(kind, TOOLTIPS_CLASSW) != 0 || !IsWindowVisible(window) ||
+            !SendMessageW(window, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)))
+            return TRUE;
+        tool.lpszText = text;
+        SendMessageW(window, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        *reinterpret_cast<std::wstring*>(out) = text;
+        return FALSE;
+    }, reinterpret_cast<LPARAM>(&shown));
+    return shown;
+}
+
+TEST(TextBox, TypingAndPastingRefuseQuotesAndWhatWindows1250LacksAndSayWhy) {
     const HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
                                         GetModuleHandleW(nullptr), nullptr);
     const HWND single = CreateStorableTextBox(parent, 1, EditStyle{});
@@ -58,8 +80,13 @@ TEST(TextBox, TypingAndPastingRefuseQuotesAndWhatWindows1250Lacks) {
     const HWND plain = CreateWindowExW(0, L"EDIT", L"Ján \"Jano\"\u4E2D\r\nNovák", WS_CHILD | ES_MULTILINE, 0, 0, 90, 90,
                                        parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(parent && single && multi && plain);
-    for (wchar_t ch : std::wstring(L"a\"\u00E1\u4E2D\u20AC\u013D\xD83D\xDE00'\u201E")) SendMessageW(single, WM_CHAR, ch, 1);
+    EXPECT_EQ(ShownHint(), L"");
+    for (wchar_t ch : std::wstring(L"a\"\u00E1\u4E2D")) SendMessageW(single, WM_CHAR, ch, 1);
+    EXPECT_EQ(ShownHint().rfind(L"Znak \u201E\u4E2D\u201C sa do z\u00E1znamu ned\u00E1 ulo\u017Ei\u0165", 0), 0u);
+    for (wchar_t ch : std::wstring(L"\u20AC\u013D\xD83D\xDE00'\u201E")) SendMessageW(single, WM_CHAR, ch, 1);
     EXPECT_EQ(TextOf(single), L"a\u00E1\u20AC\u013D'\u201E");
+    SendMessageW(single, WM_KILLFOCUS, 0, 0);
+    EXPECT_EQ(ShownHint(), L"");
     for (wchar_t ch : std::wstring(L"riadok\rďalší\t")) SendMessageW(multi, WM_CHAR, ch, 1);   // Tab moves on
     EXPECT_EQ(TextOf(multi), L"riadok\r\nďalší");
 
@@ -67,6 +94,7 @@ TEST(TextBox, TypingAndPastingRefuseQuotesAndWhatWindows1250Lacks) {
     SendMessageW(plain, WM_COPY, 0, 0);
     SendMessageW(single, WM_PASTE, 0, 0);
     EXPECT_EQ(TextOf(single), L"a\u00E1\u20AC\u013D'\u201EJán Jano");
+    EXPECT_EQ(ShownHint().rfind(L"Znak \" sa", 0), 0u);
     SendMessageW(multi, WM_CHAR, 0x16, 1);   // Ctrl+V
     EXPECT_EQ(TextOf(multi), L"riadok\r\nďalšíJán Jano\r\nNovák");
     DestroyWindow(parent);
