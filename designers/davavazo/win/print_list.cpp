@@ -16,14 +16,20 @@ namespace {
 // The list is moved half an inch in from the left edge of the printable area.
 constexpr int kLeftShiftTwips = 720;
 
-bool Failed(std::u16string& error, std::u16string_view what) {
+PrintOutcome Failed(std::u16string& error, std::u16string_view what) {
     error = u"Tlač sa nepodarila (" + std::u16string(what) + u"): " + SystemErrorText(GetLastError()) + u".";
-    return false;
+    return PrintOutcome::Failed;
+}
+
+PrintOutcome JobFailed(const win::PrintJob& job, std::u16string& error) {
+    error = job.error();
+    return PrintOutcome::Failed;
 }
 
 }  // namespace
 
-bool PrintLines(win::PrinterDc& printer, const std::vector<std::u16string>& lines, std::u16string& error) {
+PrintOutcome PrintLines(win::PrinterDc& printer, const std::vector<std::u16string>& lines, win::PrintProgress& progress,
+                        std::u16string& error) {
     HDC dc = printer.get();
     const DeviceMapping map = printer.Mapping();
     const int left = map.W(kLeftShiftTwips);
@@ -33,10 +39,10 @@ bool PrintLines(win::PrinterDc& printer, const std::vector<std::u16string>& line
     win::SelectGuard selected(dc, font.get());
 
     win::PrintJob job(dc, u"Davavazo");
-    if (!job.Start() || !job.StartPage()) {
-        error = job.error();
-        return false;
-    }
+    int page = 1;
+    if (!job.Start()) return JobFailed(job, error);
+    if (!progress.Page(page)) return PrintOutcome::Cancelled;   // the job goes unfinished: aborted
+    if (!job.StartPage()) return JobFailed(job, error);
     TEXTMETRICW metrics{};
     if (!GetTextMetricsW(dc, &metrics)) return Failed(error, u"písmo tlačiarne");
     const int lineHeight = std::max(1, static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading));
@@ -49,10 +55,9 @@ bool PrintLines(win::PrinterDc& printer, const std::vector<std::u16string>& line
     int y = 0;
     for (const PrintedLine& line : FitToWidth(lines, GetDeviceCaps(dc, HORZRES) - left, measure)) {
         if (y > 0 && y + lineHeight > pageHeight) {
-            if (!job.EndPage() || !job.StartPage()) {
-                error = job.error();
-                return false;
-            }
+            if (!job.EndPage()) return JobFailed(job, error);
+            if (!progress.Page(++page)) return PrintOutcome::Cancelled;
+            if (!job.StartPage()) return JobFailed(job, error);
             y = 0;
         }
         if (!line.text.empty() &&
@@ -60,19 +65,18 @@ bool PrintLines(win::PrinterDc& printer, const std::vector<std::u16string>& line
             return Failed(error, u"riadok textu");
         y += lineHeight;
     }
-    if (!job.Finish()) {
-        error = job.error();
-        return false;
-    }
-    return true;
+    if (!job.Finish()) return JobFailed(job, error);
+    return PrintOutcome::Printed;
 }
 
 void PrintRecordList(EditorContext& editor, OpenPrinterFunction open) {
     std::u16string error;
     win::PrinterDc printer = open(error);
-    if (printer)
-        PrintLines(printer, ContactListLines(editor.Records()), error);
-    else if (error.empty())
+    if (printer) {
+        // Gone before any message, which needs its owner enabled again.
+        win::PrintProgress progress(editor.Window(), editor.ProgramTitle());
+        PrintLines(printer, ContactListLines(editor.Records()), progress, error);   // a stop by the user needs no word
+    } else if (error.empty())
         error = u"Nie je k dispozícii žiadna tlačiareň, preto sa nedá tlačiť.";
     if (!error.empty()) win::ShowMessage(editor.Window(), editor.ProgramTitle(), error);
 }

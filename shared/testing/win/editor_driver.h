@@ -41,7 +41,7 @@ struct SeenModal {
 // An answer to the next modal window: a message box button, or a search text typed into
 // frmSearch followed by Enter, Esc, its "Koniec" label or its "Hľadať" button.
 struct ModalAnswer {
-    enum Kind { Button, SearchEnter, SearchEscape, SearchKoniec, SearchConfirmButton } kind;
+    enum Kind { Button, SearchEnter, SearchEscape, SearchKoniec, SearchConfirmButton, LeftAlone } kind;
     int button = IDOK;
     std::wstring text;
 };
@@ -65,15 +65,15 @@ private:
     void Answer(HWND window) {
         wchar_t kind[64] = {}, text[1024] = {};
         GetClassNameW(window, kind, 64);
-        const bool search = std::wstring(kind) == L"PapyrkafrmSearch";
-        if ((std::wstring(kind) != L"#32770" && !search) || !handled_.insert(window).second) return;
+        const bool search = std::wstring(kind) == L"PapyrkafrmSearch", progress = std::wstring(kind) == L"PapyrkaPrintProgress";
+        if ((std::wstring(kind) != L"#32770" && !search && !progress) || !handled_.insert(window).second) return;
         HWND owner = GetWindow(window, GW_OWNER), box = GetDlgItem(window, SearchDialog::kFindWhatId);
-        GetDlgItemTextW(window, 0xFFFF, text, 1024);   // a message box's text
+        GetDlgItemTextW(window, 0xFFFF, text, 1024);   // a message box's or the print progress's text
         RECT frame{};
         GetWindowRect(window, &frame);
         seen.push_back({TextOf(window), text, owner && IsWindowVisible(owner), owner && IsWindowEnabled(owner), frame});
         if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected " << (search ? "search dialog" : "message box");
+            ADD_FAILURE() << "unexpected " << (search ? "search dialog" : progress ? "print progress" : "message box");
             answers_.push_back({search ? ModalAnswer::SearchEscape : ModalAnswer::Button,
                                 GetDlgItem(window, IDNO) ? IDNO : IDOK, {}});
         }
@@ -82,6 +82,7 @@ private:
         for (wchar_t ch : answer.text) PostMessageW(box, WM_CHAR, ch, 1);
         const LPARAM koniec = MAKELPARAM(3000 / 15, 1440 / 15);   // inside Label19 at 96 dpi
         switch (answer.kind) {
+        case ModalAnswer::LeftAlone: break;   // seen only: it goes by itself
         case ModalAnswer::Button:
             PostMessageW(window, WM_COMMAND, MAKEWPARAM(answer.button, BN_CLICKED),
                          reinterpret_cast<LPARAM>(GetDlgItem(window, answer.button)));

@@ -18,16 +18,22 @@ std::string Contact(const std::string& name, const std::string& phone1 = "") {
     return "\"" + Utf8ToCp1250(name) + "\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"" + phone1 + "\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n";
 }
 
-TEST(Davavazo, ANewContactPrintsUnsavedAfterTheListOnASecondPageAndIsSavedInFieldOrder) {
+// Lines of the list on a page of the default printer; 0 without one.
+int LinesPerPage() {
     std::u16string error;
     const win::PrinterDc printer = win::PrinterDc::OpenDefault(error);
-    if (!printer) GTEST_SKIP() << "no printer: run inside scripts/testenv.sh";
+    if (!printer) return 0;
     const win::Font listFont = win::CreateFontFor(kListFont, GetDeviceCaps(printer.get(), LOGPIXELSY));
     win::SelectGuard selected(printer.get(), listFont.get());
     TEXTMETRICW font{};
-    ASSERT_TRUE(GetTextMetricsW(printer.get(), &font));
+    GetTextMetricsW(printer.get(), &font);
+    return GetDeviceCaps(printer.get(), VERTRES) / std::max(1, static_cast<int>(font.tmHeight + font.tmExternalLeading));
+}
+
+TEST(Davavazo, ANewContactPrintsUnsavedAfterTheListOnASecondPageAndIsSavedInFieldOrder) {
     // The title, then nine lines a contact: enough for two pages, the first name wrapped over several.
-    const int linesPerPage = GetDeviceCaps(printer.get(), VERTRES) / (font.tmHeight + font.tmExternalLeading);
+    const int linesPerPage = LinesPerPage();
+    if (linesPerPage == 0) GTEST_SKIP() << "no printer: run inside scripts/testenv.sh";
     std::vector<std::string> names(static_cast<size_t>(linesPerPage / 9 + 1));   // and a new one
     ASSERT_LT(1 + 9 * static_cast<int>(names.size() + 1), 2 * linesPerPage);
     std::vector<test::TestRecord> records;
@@ -49,6 +55,7 @@ TEST(Davavazo, ANewContactPrintsUnsavedAfterTheListOnASecondPageAndIsSavedInFiel
     session.driver().Type(GetFocus(), u"Horváthová Ľubica");
     session.Type("txtFax", "02 123 456");
 
+    answers.Push({test::ModalAnswer::LeftAlone, 0, {}});   // the progress of the second page
     const std::wstring pdf = session.Print("Label13");
     ASSERT_FALSE(pdf.empty());
     EXPECT_EQ(test::PdfPageCount(pdf), 2);
@@ -70,9 +77,31 @@ TEST(Davavazo, ANewContactPrintsUnsavedAfterTheListOnASecondPageAndIsSavedInFiel
 
     answers.Push({test::ModalAnswer::Button, IDOK, {}});   // no printer: the user is told
     PrintRecordList(session.form(), [](std::u16string&) { return win::PrinterDc(); });
-    ASSERT_EQ(answers.seen.size(), 1u);
-    EXPECT_EQ(answers.seen[0].title + L": " + answers.seen[0].text,
+    ASSERT_EQ(answers.seen.size(), 2u);
+    EXPECT_EQ(answers.seen[1].title + L": " + answers.seen[1].text,
               L"Davavazo: Nie je k dispozícii žiadna tlačiareň, preto sa nedá tlačiť.");
+}
+
+TEST(Davavazo, AListOfManyPagesShowsWhichPageItPrintsAndAStopLetsNothingReachThePrinter) {
+    const int linesPerPage = LinesPerPage();
+    if (linesPerPage == 0) GTEST_SKIP() << "no printer: run inside scripts/testenv.sh";
+    const std::vector<test::TestRecord> records(static_cast<size_t>(2 * linesPerPage / 9 + 1), {"Kováč Ján"});
+    static const Designer designer{DavavazoDesigner(), &PrintContactList};
+    test::DesignerSession session(designer, records);
+    ASSERT_TRUE(session.ok());
+    {
+        test::ModalAnswers answers;
+        answers.Push({test::ModalAnswer::Button, IDCANCEL, {}});
+        session.driver().ClickLabel("Label13");
+        ASSERT_EQ(answers.seen.size(), 1u);
+        EXPECT_EQ(answers.seen[0].title + L": " + answers.seen[0].text, L"Davavazo: Tlačí sa strana 2 …");
+        EXPECT_FALSE(answers.seen[0].ownerEnabled) << "the editor waits while the list prints";
+    }
+    EXPECT_TRUE(IsWindowEnabled(session.driver().window()));
+    // The stopped job never arrives: the next PDF is the next whole list.
+    const std::wstring pdf = session.Print("Label13");
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_EQ(test::PdfPageCount(pdf), 3);
 }
 
 }  // namespace
