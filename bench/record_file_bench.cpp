@@ -124,30 +124,6 @@ void Load(benchmark::State& state) {
     }
 }
 
-// Not the store at all: the same records built straight from ready-cut pieces of the file, no
-// reading, no parsing. What any loader into this list costs at least.
-void BuildListOnly(benchmark::State& state) {
-    std::vector<std::string_view> pieces;
-    const std::string& bytes = Data().bytes;
-    for (size_t open = bytes.find('"'); open != std::string::npos; open = bytes.find('"', open + 1)) {
-        const size_t close = bytes.find('"', open + 1);
-        pieces.push_back(std::string_view(bytes).substr(open + 1, close - open - 1));
-        open = close;
-    }
-    const size_t fields = kFields;
-    for (auto _ : state) {
-        auto records = std::make_unique<std::vector<Record>>();
-        records->reserve(RecordList::kMaxCount);
-        for (size_t piece = 0; piece < pieces.size(); piece += fields) {
-            records->emplace_back().assign(&pieces[piece], fields);
-        }
-        state.PauseTiming();
-        records.reset();
-        Tidy(state.range(0) != 0);
-        state.ResumeTiming();
-    }
-}
-
 void PlainWrite(const std::string& path, const std::string& bytes, bool flush) {
     int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) std::abort();
@@ -210,7 +186,6 @@ void SearchEdited(benchmark::State& state) { SearchNothing(state, Data().list); 
 
 BENCHMARK(BaselineRead)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(Load)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BuildListOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BaselineWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(SaveUnflushed)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BaselineWriteFlushed)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -269,8 +244,6 @@ int main(int argc, char** argv) {
     std::printf("\nRatios to the plain baseline, real time and CPU time, and the goal (on CPU time)\n");
     PrintRatio(reporter, "load / (read + one pass), warm heap", "Load/0", "BaselineRead/0", 1.5);
     PrintRatio(reporter, "load / (read + one pass), cold heap", "Load/1", "BaselineRead/1");
-    PrintRatio(reporter, "for scale: building the list alone, warm", "BuildListOnly/0", "BaselineRead/0");
-    PrintRatio(reporter, "for scale: building the list alone, cold", "BuildListOnly/1", "BaselineRead/1");
     PrintRatio(reporter, "save without flush / plain write", "SaveUnflushed", "BaselineWrite");
     PrintRatio(reporter, "save (flushed, atomic) / plain write + fsync", "Save", "BaselineWriteFlushed");
     PrintRatio(reporter, "save (flushed, atomic) / plain write", "Save", "BaselineWrite");
