@@ -24,14 +24,6 @@ Record::Record(size_t fieldCount) : fields_(fieldCount) {
 
 Record::Record(std::initializer_list<std::string_view> fields) { assign(fields.begin(), fields.size()); }
 
-Record Record::ViewOf(std::string_view bytes, size_t fieldCount) {
-    Record record;
-    record.view_ = bytes.data();
-    record.viewSize_ = bytes.size();
-    record.fields_ = fieldCount;
-    return record;
-}
-
 Record::Record(const Record& other) : own_(other.bytes()), fields_(other.fields_) {}
 
 Record& Record::operator=(const Record& other) {
@@ -44,24 +36,13 @@ Record& Record::operator=(const Record& other) {
     return *this;
 }
 
-Record::Record(Record&& other) noexcept
-    : own_(std::move(other.own_)), view_(other.view_), viewSize_(other.viewSize_), fields_(other.fields_) {
-    other.own_.clear();
-    other.view_ = nullptr;
-    other.viewSize_ = 0;
-    other.fields_ = 0;
-}
-
 Record& Record::operator=(Record&& other) noexcept {
     if (this != &other) {
         own_ = std::move(other.own_);
         view_ = other.view_;
         viewSize_ = other.viewSize_;
         fields_ = other.fields_;
-        other.own_.clear();
-        other.view_ = nullptr;
-        other.viewSize_ = 0;
-        other.fields_ = 0;
+        other.Clear();
     }
     return *this;
 }

@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace papyrka {
 
@@ -24,13 +25,22 @@ public:
 
     // Bytes as a record holds them (see above), kept alive by the caller for as long as the
     // record views them: what a list does with the file it read.
-    static Record ViewOf(std::string_view bytes, size_t fieldCount);
+    static Record ViewOf(std::string_view bytes, size_t fieldCount) {
+        Record record;
+        record.view_ = bytes.data();
+        record.viewSize_ = bytes.size();
+        record.fields_ = fieldCount;
+        return record;
+    }
 
     // A copy owns its bytes, so that it never outlives a file it views. A move keeps the view:
     // only a list moves its records, and the list keeps the file.
     Record(const Record& other);
     Record& operator=(const Record& other);
-    Record(Record&& other) noexcept;
+    Record(Record&& other) noexcept
+        : own_(std::move(other.own_)), view_(other.view_), viewSize_(other.viewSize_), fields_(other.fields_) {
+        other.Clear();
+    }
     Record& operator=(Record&& other) noexcept;
 
     size_t size() const { return fields_; }
@@ -52,6 +62,12 @@ private:
     size_t OpenQuote(size_t field) const;   // where the field's opening quote is in bytes()
     void Own();                             // copies viewed bytes into own_
     void AppendField(std::string_view text);
+    void Clear() {   // what a move leaves: no field
+        own_.clear();
+        view_ = nullptr;
+        viewSize_ = 0;
+        fields_ = 0;
+    }
 
     std::string own_;               // the bytes, unless the record views a file's
     const char* view_ = nullptr;    // the viewed bytes, or null

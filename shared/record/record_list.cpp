@@ -46,7 +46,8 @@ void RecordList::resize(int newCount) {
 
 void RecordList::assign(std::vector<Record> records, int count, std::shared_ptr<const std::string> viewed) {
     if (records.size() > static_cast<size_t>(kMaxCount)) records.resize(static_cast<size_t>(kMaxCount));
-    for (Record& record : records) record.resize(static_cast<size_t>(fieldCount_));
+    for (Record& record : records)
+        if (record.size() != static_cast<size_t>(fieldCount_)) record.resize(static_cast<size_t>(fieldCount_));
     records_ = std::move(records);
     viewed_ = std::move(viewed);
     count_ = std::clamp(std::max(count, static_cast<int>(records_.size())), 0, kMaxCount);

@@ -12,33 +12,32 @@ namespace {
 
 constexpr char kQuote = '"';
 
-// Which of 64 bytes are quotes, CRs and LFs: bit k for the byte at block + k, none past the end.
+// Which of 64 bytes are quotes and which start a CR LF: bit k for the byte at block + k, none
+// past the end.
 struct BlockBits {
-    std::uint64_t quotes = 0, crs = 0, lfs = 0;
+    std::uint64_t quotes = 0, lineEnds = 0;
 };
 
 BlockBits BitsAt(std::string_view bytes, size_t block) {
     BlockBits bits;
 #if defined(__SSE2__)
-    if (bytes.size() - block >= 64) {
+    if (bytes.size() - block > 64) {   // the last LF looked at may be the 65th byte
+        const auto* data = reinterpret_cast<const __m128i*>(bytes.data() + block);
+        const auto* nextBytes = reinterpret_cast<const __m128i*>(bytes.data() + block + 1);
         for (size_t part = 0; part < 4; ++part) {
-            const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + block + 16 * part));
-            const auto mask = [&](char c) {
-                return std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c))))}
-                       << (16 * part);
-            };
-            bits.quotes |= mask(kQuote);
-            bits.crs |= mask('\r');
-            bits.lfs |= mask('\n');
+            const __m128i chunk = _mm_loadu_si128(data + part);
+            const __m128i quotes = _mm_cmpeq_epi8(chunk, _mm_set1_epi8(kQuote));
+            const __m128i lineEnds = _mm_and_si128(_mm_cmpeq_epi8(chunk, _mm_set1_epi8('\r')),
+                                                   _mm_cmpeq_epi8(_mm_loadu_si128(nextBytes + part), _mm_set1_epi8('\n')));
+            bits.quotes |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(quotes))} << (16 * part);
+            bits.lineEnds |= std::uint64_t{static_cast<std::uint16_t>(_mm_movemask_epi8(lineEnds))} << (16 * part);
         }
         return bits;
     }
 #endif
     for (size_t k = 0; k < 64 && block + k < bytes.size(); ++k) {
-        const char c = bytes[block + k];
-        bits.quotes |= std::uint64_t{c == kQuote} << k;
-        bits.crs |= std::uint64_t{c == '\r'} << k;
-        bits.lfs |= std::uint64_t{c == '\n'} << k;
+        bits.quotes |= std::uint64_t{bytes[block + k] == kQuote} << k;
+        bits.lineEnds |= std::uint64_t{bytes.substr(block + k, 2) == "\r\n"} << k;
     }
     return bits;
 }
@@ -90,7 +89,7 @@ size_t ReadSavedRecords(std::string_view bytes, size_t start, size_t fieldCount,
         std::uint64_t expectedOpens = after(3);
         if (last) expectedOpens &= ~std::uint64_t{0} >> (63 - HighestBit(quotes));   // none after the last
         if (block == start) expectedOpens |= 1;
-        if ((after(1) & ~bits.crs) | (after(2) & ~bits.lfs) | (opens ^ expectedOpens)) return 0;
+        if ((after(1) & ~bits.lineEnds) | (opens ^ expectedOpens)) return 0;
         for (; nextRecord < std::min(seen + here, wanted); nextRecord += quotesPerRecord) {
             const size_t at = block + HighestBit(UpToNthBit(quotes, nextRecord - seen + 1));
             if (nextRecord > 0) records.push_back(Record::ViewOf(bytes.substr(recordStart, at - recordStart), fieldCount));
