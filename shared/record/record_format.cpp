@@ -162,8 +162,10 @@ ParseResult ParseRecords(std::string file, RecordList& list) {
         list.assign(std::move(records), static_cast<int>(count), std::move(kept));
         list.setCurrent(static_cast<int>(current));
     };
-    if (const size_t end = count > 0 ? ReadSavedRecords(bytes, reader.position(), fieldCount, static_cast<size_t>(count), records) : 0) {
-        reader.SkipTo(end);
+    const size_t savedEnd =
+        count > 0 ? ReadSavedRecords(bytes, reader.position(), fieldCount, static_cast<size_t>(count), records) : 0;
+    if (savedEnd > 0) {
+        reader.SkipTo(savedEnd);
     } else {
         // Any other file is read item by item. A record's items are found first and copied
         // second, so that its one block of bytes is allocated once at its final size.

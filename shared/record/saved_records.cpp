@@ -68,7 +68,8 @@ std::uint64_t UpToNthBit(std::uint64_t bits, size_t n) {
 
 }  // namespace
 
-size_t ReadSavedRecords(std::string_view bytes, size_t start, size_t fieldCount, size_t count, std::vector<Record>& records) {
+size_t ReadSavedRecords(std::string_view bytes, size_t start, size_t fieldCount, size_t count,
+                        std::vector<Record>& records) {
     const size_t quotesPerRecord = 2 * fieldCount;
     const size_t wanted = quotesPerRecord * count;
     size_t seen = 0;                  // quotes in the blocks before
