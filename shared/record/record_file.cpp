@@ -141,7 +141,7 @@ LoadResult RecordStore::Load(Reporter& reporter) {
         }
         if (error) return Fail(u"Súbor " + name + u" sa nepodarilo načítať: " + error.description + u".", reporter);
 
-        ParseResult parsed = ParseRecords(bytes, list_);
+        ParseResult parsed = ParseRecords(std::move(bytes), list_);
         if (!parsed.ok())
             return Fail(u"Súbor " + name + u" je poškodený (riadok " + DecimalText(parsed.line) + u"): " +
                             ParseDetail(parsed, list_),

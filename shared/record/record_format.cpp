@@ -1,15 +1,18 @@
 #include "record/record_format.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <memory>
 #include <utility>
 #include <vector>
+
+#include "record/saved_records.h"
 
 namespace papyrka {
 namespace {
 
 constexpr char kQuote = '"';
-constexpr char kQuoteStandIn = '\'';
 constexpr char kEndOfFileMark = '\x1A';
 
 class ItemReader {
@@ -19,18 +22,19 @@ public:
     enum class Outcome { Item, EndOfFile, UnclosedQuote };
 
     // Reads the next item; itemStart tells where it began, for messages. The text is a view
-    // into the bytes: most fields are copied once, straight into the list.
-    Outcome Next(std::string_view& text, bool& hasQuote) {
+    // into the bytes.
+    Outcome Next(std::string_view& text) {
         while (pos_ < bytes_.size() && bytes_[pos_] == ' ') ++pos_;
         itemStart_ = pos_;
-        hasQuote = false;
         if (pos_ == bytes_.size()) return Outcome::EndOfFile;
         if (bytes_[pos_] == kQuote) return ReadQuoted(text);
-        ReadUnquoted(text, hasQuote);
+        ReadUnquoted(text);
         return Outcome::Item;
     }
 
     size_t itemStart() const { return itemStart_; }
+    size_t position() const { return pos_; }
+    void SkipTo(size_t position) { pos_ = position; }
 
     // Where text that is not blank starts after the last item read, or npos. One end-of-file
     // mark, as DOS-era tools end a text file with, is not text.
@@ -60,13 +64,12 @@ private:
         return Outcome::Item;
     }
 
-    void ReadUnquoted(std::string_view& text, bool& hasQuote) {
+    void ReadUnquoted(std::string_view& text) {
         size_t end = pos_;
         while (end < bytes_.size() && !IsSeparator(bytes_[end])) ++end;
         size_t last = end;
         while (last > pos_ && bytes_[last - 1] == ' ') --last;
         text = bytes_.substr(pos_, last - pos_);
-        hasQuote = text.find(kQuote) != std::string_view::npos;
         pos_ = end;
         SkipSeparator();
     }
@@ -116,8 +119,12 @@ bool ParseHeaderNumber(std::string_view text, long& value) {
 
 }  // namespace
 
-ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
+ParseResult ParseRecords(std::string file, RecordList& list) {
     list.clear();
+    // Where the records read as they are stored view the file's bytes, so it is kept on the heap
+    // where it stays, with the list.
+    auto kept = std::make_shared<const std::string>(std::move(file));
+    const std::string_view bytes = *kept;
     ParseResult result;
     ItemReader reader(bytes);
     auto fail = [&](ParseFault fault, size_t offset) {
@@ -128,12 +135,11 @@ ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
 
     std::string_view countText;
     std::string_view currentText;
-    bool hasQuote = false;
     long count = 0;
     long current = 0;
-    if (reader.Next(countText, hasQuote) != ItemReader::Outcome::Item || !ParseHeaderNumber(countText, count))
+    if (reader.Next(countText) != ItemReader::Outcome::Item || !ParseHeaderNumber(countText, count))
         return fail(ParseFault::HeaderNotNumbers, reader.itemStart());
-    if (reader.Next(currentText, hasQuote) != ItemReader::Outcome::Item ||
+    if (reader.Next(currentText) != ItemReader::Outcome::Item ||
         !ParseHeaderNumber(currentText, current))
         return fail(ParseFault::HeaderNotNumbers, reader.itemStart());
     if (count < 0 || count > RecordList::kMaxCount) {
@@ -153,43 +159,38 @@ ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
     records.reserve(std::min(static_cast<size_t>(count), bytes.size() / fieldCount + 1));
     auto finish = [&] {
         if (!records.empty()) records.back().resize(fieldCount);
-        list.assign(std::move(records), static_cast<int>(count));
+        list.assign(std::move(records), static_cast<int>(count), std::move(kept));
         list.setCurrent(static_cast<int>(current));
     };
-    // A record's items are found first and copied second, so that its one block of bytes is
-    // allocated once at its final size.
-    std::vector<std::string_view> items;
-    std::vector<size_t> quoted;   // items that hold a double quote, rare
-    items.reserve(fieldCount);
-    auto store = [&] {
-        Record& stored = records.emplace_back();
-        stored.assign(items.data(), items.size());
-        for (size_t index : quoted) {
-            // The list never holds a double quote; saving would turn it into this anyway.
-            std::string replaced(items[index]);
-            std::replace(replaced.begin(), replaced.end(), kQuote, kQuoteStandIn);
-            stored.set(index, replaced);
-        }
-    };
-    std::string_view text;
-    for (int record = 1; record <= count; ++record) {
-        items.clear();
-        quoted.clear();
-        for (size_t field = 1; field <= fieldCount; ++field) {
-            const ItemReader::Outcome outcome = reader.Next(text, hasQuote);
-            if (outcome == ItemReader::Outcome::Item) {
-                if (hasQuote) quoted.push_back(items.size());
-                items.push_back(text);
-                continue;
+    const size_t savedEnd =
+        count > 0 ? ReadSavedRecords(bytes, reader.position(), fieldCount, static_cast<size_t>(count), records) : 0;
+    if (savedEnd > 0) {
+        reader.SkipTo(savedEnd);
+    } else {
+        // Any other file is read item by item. A record's items are found first and copied
+        // second, so that its one block of bytes is allocated once at its final size.
+        records.clear();
+        std::vector<std::string_view> items;
+        items.reserve(fieldCount);
+        auto store = [&] { records.emplace_back().assign(items.data(), items.size()); };
+        std::string_view text;
+        for (int record = 1; record <= count; ++record) {
+            items.clear();
+            for (size_t field = 1; field <= fieldCount; ++field) {
+                const ItemReader::Outcome outcome = reader.Next(text);
+                if (outcome == ItemReader::Outcome::Item) {
+                    items.push_back(text);
+                    continue;
+                }
+                store();
+                result.record = record;
+                result.field = static_cast<int>(field);
+                finish();
+                return fail(outcome == ItemReader::Outcome::EndOfFile ? ParseFault::EndsEarly : ParseFault::UnclosedQuote,
+                            reader.itemStart());
             }
             store();
-            result.record = record;
-            result.field = static_cast<int>(field);
-            finish();
-            return fail(outcome == ItemReader::Outcome::EndOfFile ? ParseFault::EndsEarly : ParseFault::UnclosedQuote,
-                        reader.itemStart());
         }
-        store();
     }
     finish();
     const size_t rest = reader.TextLeft();
@@ -198,28 +199,25 @@ ParseResult ParseRecords(std::string_view bytes, RecordList& list) {
 }
 
 std::string SerializeRecords(const RecordList& list) {
-    std::string bytes = std::to_string(list.count()) + ',' + std::to_string(list.current()) + "\r\n";
-    // Filled by hand in one pass: std::string's appends, or a first pass to count the bytes,
-    // cost more than the copying itself.
-    size_t used = bytes.size();
-    bytes.resize(used + static_cast<size_t>(list.count()) * static_cast<size_t>(list.fieldCount()) * 24);
+    const std::string header = std::to_string(list.count()) + ',' + std::to_string(list.current()) + "\r\n";
+    size_t size = header.size();
+    for (int record = 1; record <= list.count(); ++record) size += list.at(record).bytes().size();
+    std::string bytes;
+    bytes.reserve(size);
+    bytes += header;
+    // A record holds its bytes as they are written. Records that still view the file they were
+    // read from lie one after the other in it, and go out in one piece.
+    std::string_view run;
     for (int record = 1; record <= list.count(); ++record) {
-        const Record& fields = list.at(record);
-        for (size_t index = 0; index < fields.size(); ++index) {
-            const std::string_view field = fields[index];
-            if (bytes.size() - used < field.size() + 4) bytes.resize(2 * bytes.size() + field.size() + 4);
-            char* out = &bytes[used];
-            *out++ = kQuote;
-            std::memcpy(out, field.data(), field.size());
-            if (std::memchr(out, kQuote, field.size())) std::replace(out, out + field.size(), kQuote, kQuoteStandIn);
-            out += field.size();
-            *out++ = kQuote;
-            *out++ = '\r';
-            *out++ = '\n';
-            used += field.size() + 4;
+        const std::string_view next = list.at(record).bytes();
+        if (run.data() + run.size() == next.data()) {
+            run = std::string_view(run.data(), run.size() + next.size());
+            continue;
         }
+        bytes += run;
+        run = next;
     }
-    bytes.resize(used);
+    bytes += run;
     return bytes;
 }
 

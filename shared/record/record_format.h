@@ -27,9 +27,10 @@ struct ParseResult {
     bool ok() const { return fault == ParseFault::None; }
 };
 
-// Replaces the list's contents by the file's. On a fault the list keeps what was read before
-// the failing item (empty when the header failed), with every later field empty.
-ParseResult ParseRecords(std::string_view bytes, RecordList& list);
+// Replaces the list's contents by the file's, which the list keeps. On a fault the list keeps
+// what was read before the failing item (empty when the header failed), with every later field
+// empty.
+ParseResult ParseRecords(std::string file, RecordList& list);
 
 // The file as it is written: header, then each field quoted on its own line, CR LF. A double
 // quote cannot be carried by the format and is written as an apostrophe.

@@ -44,15 +44,18 @@ void RecordList::resize(int newCount) {
     if (records_.size() > static_cast<size_t>(count_)) records_.resize(static_cast<size_t>(count_));
 }
 
-void RecordList::assign(std::vector<Record> records, int count) {
+void RecordList::assign(std::vector<Record> records, int count, std::shared_ptr<const std::string> viewed) {
     if (records.size() > static_cast<size_t>(kMaxCount)) records.resize(static_cast<size_t>(kMaxCount));
-    for (Record& record : records) record.resize(static_cast<size_t>(fieldCount_));
+    for (Record& record : records)
+        if (record.size() != static_cast<size_t>(fieldCount_)) record.resize(static_cast<size_t>(fieldCount_));
     records_ = std::move(records);
+    viewed_ = std::move(viewed);
     count_ = std::clamp(std::max(count, static_cast<int>(records_.size())), 0, kMaxCount);
 }
 
 void RecordList::clear() {
     records_.clear();
+    viewed_.reset();
     count_ = 0;
     current_ = 0;
 }

@@ -2,6 +2,8 @@
 // The record list of one designer program: records of a fixed number of text fields,
 // the position of the shown record, and nothing else. Field texts are kept as the
 // Windows-1250 bytes of the record file, so every byte survives a load and a save.
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "record/record.h"
@@ -27,8 +29,9 @@ public:
     bool append();                                       // empty record; false at kMaxCount
     void remove(int position);                           // closes up; keeps current inside the list
     void resize(int count);                              // empty records; current untouched
-    // Each of fieldCount() fields, then empty records up to count; current untouched.
-    void assign(std::vector<Record> records, int count = 0);
+    // Each of fieldCount() fields, then empty records up to count; current untouched. `viewed`
+    // holds the bytes that records read from a file view; the list keeps them for those records.
+    void assign(std::vector<Record> records, int count = 0, std::shared_ptr<const std::string> viewed = nullptr);
     void clear();
 
     bool operator==(const RecordList& other) const;
@@ -41,6 +44,7 @@ private:
     // A header that promises 32767 records in a file that holds none then costs nothing.
     std::vector<Record> records_;
     Record blank_;
+    std::shared_ptr<const std::string> viewed_;
 };
 
 }  // namespace papyrka

@@ -50,6 +50,30 @@ TEST(RecordFormat, FieldsThatNeedTheQuotesComeBackUnchanged) {
     EXPECT_EQ(SerializeRecords(reloaded), saved);
 }
 
+// A saved file is read 64 bytes at a time into records that view its bytes until they change:
+// fields end anywhere in a block or span blocks, an edit stays in its own record and survives a
+// save and a load, and a copy of a record outlives the list it came from.
+TEST(RecordFormat, SavedFilesComeBackAndTheirRecordsCanBeEditedAndKept) {
+    for (size_t length = 0; length < 140; ++length) {
+        SCOPED_TRACE(length);
+        const RecordList list = ListOf(2, 1, {{std::string(length, 'a'), "\r\n"}, {"", std::string(length % 5, '\n')}});
+        Record copied;
+        std::string resaved;
+        {
+            RecordList loaded(2);
+            ASSERT_TRUE(ParseRecords(SerializeRecords(list), loaded).ok());
+            EXPECT_EQ(loaded, list);
+            copied = loaded.at(1);
+            loaded.at(2).set(0, "say \"hi\"");
+            resaved = SerializeRecords(loaded);
+        }
+        RecordList reloaded(2);
+        ASSERT_TRUE(ParseRecords(resaved, reloaded).ok());
+        EXPECT_EQ(reloaded.at(1), copied);
+        EXPECT_EQ(reloaded.at(2), (Record{"say 'hi'", std::string(length % 5, '\n')}));
+    }
+}
+
 TEST(RecordFormat, HalfBrokenInputIsReadAsTheRuleSays) {
     // The fault's line is 0 when there is none.
     const struct { const char* name; std::string bytes; int fieldCount; ParseFault fault; int line, current;
