@@ -205,9 +205,26 @@ struct PrintedProgram {
     const DesignerTables& tables;
 };
 
+// Each print's milliseconds; the next starts once the test printer has made the last one's
+// PDF, so that no print waits for the conversion of the one before.
+std::vector<double> PrintTimes(test::PrintCapture& capture, int rounds, const std::function<bool()>& print) {
+    std::vector<double> times = Times(1, print);
+    for (int round = 1; round < rounds && times.front() >= 0; ++round) {
+        capture.WaitForPdf();
+        times.push_back(Times(1, print).front());
+    }
+    capture.WaitForPdf();
+    return times;
+}
+
+double MedianAfterFirst(const std::vector<double>& times) {
+    return times.size() < 2 ? -1 : Median(std::vector<double>(times.begin() + 1, times.end()));
+}
+
 void PrintFigures() {
-    Heading("Print, click to the job handed to the spooler (in-process)");
-    if (!test::PrintCapture().available()) {
+    Heading("Print, click to the job handed to the spooler (in-process, first and median of the next 3)");
+    test::PrintCapture capture;
+    if (!capture.available()) {
         std::printf("  skipped: no test printer (run inside scripts/testenv.sh as root)\n");
         return;
     }
@@ -216,24 +233,22 @@ void PrintFigures() {
         {"Kuvertex", kuvertex::KuvertexDesigner()},           {"Vreckar", vreckar::VreckarDesigner()},
         {"Zozuraz", zozuraz::ZozurazDesigner()},              {"Radirir", radirir::RadirirDesigner()},
     };
+    constexpr int kPrints = 4;
     std::vector<std::vector<double>> clicks;
+    double blank = -1;
     for (const PrintedProgram& program : programs) {
         std::map<std::string_view, std::u16string> texts;
         for (std::string_view field : program.tables.record.fields) texts[field] = u"Ukážka textu čľžťáô";
         test::FakeEditor editor(program.tables.programTitle, texts);
         PiecePrinter printer(program.tables.layout);
-        clicks.push_back(Times(5, [&] { return printer.FillAndPrint(program.tables.print, editor); }));
-        // The first print of the run loads the printer's driver: its baseline comes after it.
-        if (clicks.size() == 1) clicks.push_back(Times(5, BlankPage));
+        clicks.push_back(PrintTimes(capture, kPrints, [&] { return printer.FillAndPrint(program.tables.print, editor); }));
+        // The first print of the run loads the spooler and the printer's driver: the baseline comes after it.
+        if (blank < 0) blank = MedianAfterFirst(PrintTimes(capture, kPrints, BlankPage));
     }
-    const double blank = Median(std::vector<double>(clicks[1].begin() + 1, clicks[1].end()));
-    Row("Vevuvez, first click of the run", clicks[0][0], "blank page, to spooler", blank, "<= 150 ms");
-    for (size_t index = 0; index < std::size(programs); ++index) {
-        const std::vector<double>& times = clicks[index == 0 ? 0 : index + 1];
-        const std::string what = std::string(programs[index].name) + ", median of 4 after the first";
-        Row(what.c_str(), Median(std::vector<double>(times.begin() + 1, times.end())), "blank page, to spooler", blank,
+    Row("Vevuvez, card sheet, first click of the run", clicks[0][0], "blank page, to spooler", blank, "<= 150 ms");
+    for (size_t index = 0; index < std::size(programs); ++index)
+        Row(programs[index].name, MedianAfterFirst(clicks[index]), "blank page, to spooler", blank,
             index == 0 ? "<= 100 ms" : "");
-    }
 }
 
 int Run() {
