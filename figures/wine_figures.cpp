@@ -34,7 +34,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRounds = 7;
+constexpr int kRounds = 11;
 constexpr double kStartLimitMs = 180000;
 
 struct Failure {
