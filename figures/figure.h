@@ -36,13 +36,13 @@ inline std::vector<double> Times(int rounds, const std::function<bool()>& once) 
 
 inline void Heading(const char* text) { std::printf("\n%s\n", text); }
 
-// `goal` says what the ratio should reach, e.g. "<= 1.15x", or what the time should.
+// `goal` says what the ratio should reach, e.g. "<= 1.15x", or what the time should; "" for none.
 inline void Row(const char* what, double ms, const char* baseline, double baselineMs, const char* goal) {
     if (ms < 0 || baselineMs <= 0)
         std::printf("  %-46s   failed\n", what);
     else
-        std::printf("  %-46s %9.1f ms  %-24s %9.1f ms  %6.2fx  goal %s\n", what, ms, baseline, baselineMs,
-                    ms / baselineMs, goal);
+        std::printf("  %-46s %9.1f ms  %-24s %9.1f ms  %6.2fx%s%s\n", what, ms, baseline, baselineMs,
+                    ms / baselineMs, *goal ? "  goal " : "", goal);
     std::fflush(stdout);
 }
 
