@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds and tests the portable code natively
 # with sanitizers, fuzzes the code that reads files and user input for a bounded time, prints
-# the record store's benchmark figures, cross-builds everything for Windows and runs the
-# Windows tests under Wine in a private test environment. Every step runs even when an
-# earlier one failed, so one run shows every fault; the exit code is non-zero when any step
-# failed.
+# the record store's benchmark figures, cross-builds everything for Windows, runs the
+# Windows tests under Wine in a private test environment and prints the figures under Wine.
+# Every step runs even when an earlier one failed, so one run shows every fault; the exit
+# code is non-zero when any step failed.
 set -uo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -94,6 +94,12 @@ if cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w6
   step "Windows tests under Wine"
   # One test program at a time: they share one display and one printer.
   run_ctest wine bash scripts/testenv.sh ctest --test-dir build/win --output-on-failure
+  step "Figures under Wine (ratios to read, not a test)"
+  if bash scripts/wine-figures.sh build/win; then
+    note figures "printed above"
+  else
+    fail figures "wine-figures exit $?"
+  fi
 else
   fail wine "build"
 fi

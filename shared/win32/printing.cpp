@@ -7,8 +7,38 @@
 
 namespace papyrka::win {
 
+namespace {
+
+struct FreeModule {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+
+using GetDefaultPrinterFunction = BOOL(WINAPI*)(LPWSTR name, LPDWORD length);
+
+// The spooler's DLL is loaded at the first print instead of at every start: Wine's reads the
+// system's printers as it loads, and every program start waited for that. It stays for the
+// run; the printer driver needs it anyway. By its full path: no search can pick up another.
+GetDefaultPrinterFunction DefaultPrinterFunction() {
+    static const UniqueHandle<HMODULE, FreeModule> spooler([] {
+        wchar_t system[MAX_PATH];
+        const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return HMODULE{};
+        return LoadLibraryW((std::wstring(system, length) + L"\\winspool.drv").c_str());
+    }());
+    return spooler ? reinterpret_cast<GetDefaultPrinterFunction>(
+                         reinterpret_cast<void*>(GetProcAddress(spooler.get(), "GetDefaultPrinterW")))
+                   : nullptr;
+}
+
+}  // namespace
+
 PrinterDc PrinterDc::OpenDefault(std::u16string& error) {
     PrinterDc printer;
+    const GetDefaultPrinterFunction GetDefaultPrinterW = DefaultPrinterFunction();
+    if (!GetDefaultPrinterW) {
+        error = u"Tlačové služby systému sa nepodarilo načítať: " + SystemErrorText(GetLastError()) + u".";
+        return printer;
+    }
     DWORD length = 0;
     GetDefaultPrinterW(nullptr, &length);
     if (length == 0) {

@@ -2,7 +2,6 @@
 // Printing on the default printer: a DC for it and a job whose every spooler call is
 // checked; a job that is not finished is aborted when it goes out of scope.
 #include <windows.h>
-#include <winspool.h>
 
 #include <string>
 

@@ -94,7 +94,8 @@ LRESULT CALLBACK FilterProcedure(HWND box, UINT message, WPARAM wParam, LPARAM l
 DWORD StyleBits(const EditStyle& style) {
     DWORD bits = WS_CHILD | WS_TABSTOP | (style.visible ? WS_VISIBLE : 0u);
     if (style.multiLine)
-        bits |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | (style.scrollBar ? WS_VSCROLL : 0u);
+        bits |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | (style.scrollBar ? WS_VSCROLL : 0u) |
+                (style.wrapped ? 0u : ES_AUTOHSCROLL);
     else
         bits |= ES_AUTOHSCROLL;
     if (style.align == Align::Centre) bits |= ES_CENTER;

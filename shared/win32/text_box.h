@@ -15,6 +15,7 @@ struct EditStyle {
     bool scrollBar = false;     // vertical, for multi-line boxes
     Align align = Align::Left;
     bool visible = true;
+    bool wrapped = true;        // multi-line: lines wrap at the box's edge; else they scroll sideways
 };
 
 // A child edit control with the filter attached; nullptr when the system refused it.

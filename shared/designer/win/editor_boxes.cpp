@@ -12,7 +12,27 @@ namespace {
 
 constexpr int kFirstBoxId = 100;
 
+// Wine's edit control wraps a paragraph in a time that grows with the square of its length:
+// a 100,000-character note took minutes to show. A box whose text has a longer paragraph than
+// this shows it unwrapped, one line scrolled sideways, which takes a time in proportion.
+constexpr size_t kLongestWrappedParagraph = 3000;
+
+bool Wraps(std::u16string_view text) {
+    size_t paragraph = 0;
+    for (char16_t ch : text) {
+        paragraph = ch == u'\r' || ch == u'\n' ? 0 : paragraph + 1;
+        if (paragraph > kLongestWrappedParagraph) return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+HWND EditorBoxes::Make(HWND parent, int field, bool wrapped) const {
+    const TextBoxSpec& spec = specs_[static_cast<size_t>(field)];
+    return win::CreateStorableTextBox(parent, kFirstBoxId + field,
+                                      win::EditStyle{spec.multiLine, spec.scrollBar, spec.align, spec.visible, wrapped});
+}
 
 bool EditorBoxes::Create(HWND parent, const EditorFace& face, const RecordLayout& layout) {
     const size_t fields = layout.fields.size();
@@ -33,17 +53,34 @@ bool EditorBoxes::Create(HWND parent, const EditorFace& face, const RecordLayout
     }
 
     boxes_.assign(fields, nullptr);
+    wrapped_.assign(fields, true);
     tabOrder_.clear();
     for (size_t field : order) {
-        const TextBoxSpec& spec = specs_[field];
-        HWND created = win::CreateStorableTextBox(
-            parent, kFirstBoxId + static_cast<int>(field),
-            win::EditStyle{spec.multiLine, spec.scrollBar, spec.align, spec.visible});
+        HWND created = Make(parent, static_cast<int>(field), true);
         if (!created) return false;
         boxes_[field] = created;
-        if (spec.visible) tabOrder_.push_back(created);
+        if (specs_[field].visible) tabOrder_.push_back(created);
     }
     return true;
+}
+
+void EditorBoxes::Remake(int field, bool wrapped) {
+    const HWND old = box(field), parent = GetParent(old);
+    const HWND made = Make(parent, field, wrapped);
+    if (!made) return;   // the old box still shows the whole text, only slowly
+    // In the old box's place: tab order, position, font and state.
+    RECT rect{};
+    GetWindowRect(old, &rect);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
+    SetWindowPos(made, old, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, SWP_NOACTIVATE);
+    SendMessageW(made, WM_SETFONT, static_cast<WPARAM>(SendMessageW(old, WM_GETFONT, 0, 0)), FALSE);
+    EnableWindow(made, IsWindowEnabled(old));
+    const bool focused = GetFocus() == old;
+    boxes_[static_cast<size_t>(field)] = made;
+    wrapped_[static_cast<size_t>(field)] = wrapped;
+    std::replace(tabOrder_.begin(), tabOrder_.end(), old, made);
+    DestroyWindow(old);
+    if (focused) SetFocus(made);
 }
 
 void EditorBoxes::Place(const DeviceMapping& map, win::FontCache& fonts) const {
@@ -66,7 +103,9 @@ std::u16string EditorBoxes::Text(int field) const {
     return win::Utf16(text);
 }
 
-void EditorBoxes::SetText(int field, std::u16string_view text) const {
+void EditorBoxes::SetText(int field, std::u16string_view text) {
+    const bool wraps = Wraps(text);
+    if (specs_[static_cast<size_t>(field)].multiLine && wraps != wrapped_[static_cast<size_t>(field)]) Remake(field, wraps);
     const std::wstring terminated(win::Wide(text), text.size());
     SetWindowTextW(box(field), terminated.c_str());
 }

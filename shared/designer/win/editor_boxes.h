@@ -26,12 +26,17 @@ public:
     HWND FirstInTabOrder() const { return tabOrder_.empty() ? nullptr : tabOrder_.front(); }
 
     std::u16string Text(int field) const;
-    void SetText(int field, std::u16string_view text) const;
+    // A multi-line box is made again, unwrapped or wrapped, when the text needs the other kind.
+    void SetText(int field, std::u16string_view text);
     void Enable(bool enabled) const;
     bool Focus(int field) const;      // false for a box that is never visible
 
 private:
+    HWND Make(HWND parent, int field, bool wrapped) const;
+    void Remake(int field, bool wrapped);
+
     std::vector<HWND> boxes_;         // field order
+    std::vector<bool> wrapped_;       // field order
     std::vector<TextBoxSpec> specs_;  // field order
     std::vector<HWND> tabOrder_;
 };

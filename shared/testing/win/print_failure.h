@@ -9,7 +9,9 @@ namespace papyrka::test {
 // The per-user "Device" setting that names the default printer, put back on destruction.
 class DefaultPrinterSetting {
 public:
-    DefaultPrinterSetting() {
+    // Wine's spooler makes CUPS's default printer the default as it loads, and the programs
+    // load it at their first print: loaded first, it cannot undo the setting made here.
+    DefaultPrinterSetting() : spooler_(LoadLibraryW(L"winspool.drv")) {
         if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows", 0,
                           KEY_QUERY_VALUE | KEY_SET_VALUE, &key_))
             key_ = nullptr;
@@ -21,6 +23,7 @@ public:
     DefaultPrinterSetting(const DefaultPrinterSetting&) = delete;
     DefaultPrinterSetting& operator=(const DefaultPrinterSetting&) = delete;
     ~DefaultPrinterSetting() {
+        if (spooler_) FreeLibrary(spooler_);
         if (!key_) return;
         had_ ? Set(saved_) : Remove();
         RegCloseKey(key_);
@@ -35,6 +38,7 @@ private:
         RegSetValueExW(key_, L"Device", 0, REG_SZ, reinterpret_cast<const BYTE*>(device.c_str()),
                        static_cast<DWORD>((device.size() + 1) * sizeof(wchar_t)));
     }
+    HMODULE spooler_;
     HKEY key_ = nullptr;
     bool had_ = false;
     std::wstring saved_;

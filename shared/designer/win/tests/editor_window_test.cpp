@@ -186,5 +186,24 @@ TEST_F(EditorWindowTest, SearchIsAModalCentredDialog) {
     EXPECT_EQ(form->hwnd(), nullptr);
 }
 
+// Wine's edit control takes minutes to wrap such a paragraph: it is shown unwrapped instead,
+// in a box that keeps its place in the tab order.
+TEST_F(EditorWindowTest, AParagraphOf100000CharactersIsShownAndSavedWhole) {
+    std::string note;
+    while (note.size() < 100000) note += "slovo ";
+    folder.Write("Skuska.dat", Dat(1, {{"A", note.c_str(), "", ""}, {"B", "kr\u00e1tka", "", ""}}));
+    Open();
+    form->Editor().Next();
+    form->Editor().Previous();
+    const HWND memo = Driver().Box("txtMemo");
+    EXPECT_EQ(test::TextOf(memo), std::wstring(note.begin(), note.end()));
+    SetFocus(Driver().Box("txtPhone1"));
+    SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 1);
+    EXPECT_EQ(GetFocus(), memo);
+    Driver().Type(Driver().Box("txtName"), u"x");
+    Driver().ClickLabel("Label14");
+    EXPECT_EQ(folder.Read("Skuska.dat"), Dat(1, {{"xA", note.c_str(), "", ""}, {"B", "kr\u00e1tka", "", ""}}));
+}
+
 }  // namespace
 }  // namespace papyrka
