@@ -109,6 +109,9 @@ HWND CreateStorableTextBox(HWND parent, int id, const EditStyle& style) {
     HWND box = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", StyleBits(style), 0, 0, 0, 0, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!box) return nullptr;
+    // A field may hold more than the edit control's default 30,000 characters; with that
+    // limit such a field would refuse every key.
+    SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
     if (!SetWindowSubclass(box, FilterProcedure, kFilterId, 0)) {
         DestroyWindow(box);
         return nullptr;
