@@ -26,9 +26,8 @@ struct WindowLabel {
 
 inline constexpr int kWindowTwips = 6000;   // both windows: 6000 x 6000 twips of client area
 
-// Tahoma by name: it is on every Windows and in the test prefix, and the tests measure that
-// every caption fits its box in one line with it ("Verzia programu :" takes 103 of its 105
-// pixels). A face found by substitution for MS Sans Serif may be wider and cut the colon off.
+// Tahoma by name: it is on every Windows, and "Verzia programu :" takes 103 of its 105 pixels
+// in it. Where it is missing, its stand-ins and the labels' fitting keep every caption whole.
 inline constexpr FontSpec kLauncherLabelFont{u"Tahoma", 8.25, true, false};
 
 inline constexpr WindowLabel kLauncherLabels[] = {

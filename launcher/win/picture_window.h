@@ -19,6 +19,8 @@ public:
     // Creates and shows the window centred, or only brings it forward if it is open.
     bool Open();
     void BringForward();
+    // A row of a window's label table as the window's label.
+    static win::LabelSpec SpecOf(const WindowLabel& row);
 
 protected:
     PictureWindow(const wchar_t* className, const wchar_t* title);
@@ -35,7 +37,6 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static win::LabelSpec SpecOf(const WindowLabel& row);
     void PaintBackground(HDC dc) override;
     void OnDpiChanged() override { background_.reset(); }
     HDC BackgroundDc(HDC reference);   // nullptr when there is no memory for it

@@ -45,15 +45,22 @@ bool LabelSet::SetCaption(HWND window, const DeviceMapping& map, int index, std:
     return true;
 }
 
+HFONT LabelSet::FontOf(HDC dc, const DeviceMapping& map, FontCache& fonts, int index) const {
+    const LabelSpec& label = labels_[index];
+    const RECT rect = PixelRect(map, index);
+    return fonts.Fitting(dc, label.font, map.dpiY, label.caption, SIZE{rect.right - rect.left, rect.bottom - rect.top},
+                         LineFormat(label));
+}
+
 void LabelSet::Paint(HDC dc, const DeviceMapping& map, FontCache& fonts) const {
     SaveDcGuard saved(dc);
     SetBkMode(dc, TRANSPARENT);
     for (int i = 0; i < size(); ++i) {
         const LabelSpec& label = labels_[i];
         RECT rect = PixelRect(map, i);
-        SelectObject(dc, fonts.Get(label.font, map.dpiY));
+        SelectObject(dc, FontOf(dc, map, fonts, i));
         SetTextColor(dc, ColourRef(label.colour));
-        UINT format = DT_NOPREFIX | DT_TOP | (label.singleLine ? DT_SINGLELINE | DT_NOCLIP : DT_WORDBREAK);
+        UINT format = LineFormat(label) | DT_TOP | (label.singleLine ? DT_NOCLIP : 0u);
         if (label.align == Align::Centre) format |= DT_CENTER;
         if (label.align == Align::Right) format |= DT_RIGHT;
         DrawTextW(dc, Wide(label.caption), static_cast<int>(label.caption.size()), &rect, format);

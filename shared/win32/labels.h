@@ -25,12 +25,17 @@ struct LabelSpec {
     Align align = Align::Left;
     bool clickable = false;            // hand cursor, click
     FontSpec font = kLabelFont;
-    // One line that is never cut off: where the system substitutes a wider face for the
-    // design's font, the whole caption still shows, running a little past its rectangle.
+    // One line, never wrapped: the caption is drawn smaller where the system's face would
+    // make it wider than its rectangle.
     bool singleLine = false;
     // Takes clicks under the arrow cursor instead of the hand, where the design has it so.
     bool handCursor = true;
 };
+
+// How DrawTextW lays out a label's caption: one line, or words wrapped inside its rectangle.
+inline UINT LineFormat(const LabelSpec& label) {
+    return DT_NOPREFIX | (label.singleLine ? DT_SINGLELINE : DT_WORDBREAK);
+}
 
 class LabelSet {
 public:
@@ -45,6 +50,9 @@ public:
     bool SetCaption(HWND window, const DeviceMapping& map, int index, std::u16string caption);
 
     void Paint(HDC dc, const DeviceMapping& map, FontCache& fonts) const;
+    // The font label `index` is painted in: its own, or smaller until its caption, drawn on
+    // `dc` in LineFormat, lies wholly inside its rectangle.
+    HFONT FontOf(HDC dc, const DeviceMapping& map, FontCache& fonts, int index) const;
 
     // Mouse press bookkeeping: a click is a release over the label that took the press.
     void Press(int index) { pressed_ = index; }

@@ -14,6 +14,7 @@
 #include "launcher/win/program_icon.h"
 #include "icon/pictograms.h"
 #include "launcher/win/tray_icon.h"
+#include "testing/win/label_fit.h"
 #include "testing/win/menu_driver.h"
 #include "testing/win/print_failure.h"
 
@@ -74,18 +75,12 @@ TEST(ProgramIcon, TheExeAndTheTrayShowTheFigureAtBothSizes) {
     FreeLibrary(exe);
 }
 
-TEST(WindowLabels, EveryCaptionFitsItsBoxInOneLineSoThatNoWordWrapsAway) {
-    win::FontCache fonts;
-    const win::WindowDc screen(nullptr);
-    win::SelectGuard font(screen.get(), fonts.Get(kLauncherLabelFont, 96));
-    std::vector<WindowLabel> labels(std::begin(kLauncherLabels), std::end(kLauncherLabels));
-    labels.insert(labels.end(), std::begin(kAboutLabels), std::end(kAboutLabels));
-    for (const WindowLabel& label : labels) {
-        SIZE size{};
-        ASSERT_TRUE(GetTextExtentPoint32W(screen.get(), win::Wide(label.caption), static_cast<int>(label.caption.size()), &size));
-        EXPECT_LE(size.cx, TwipsToDevice(label.box.width, 96)) << label.name;
-        EXPECT_LE(size.cy, TwipsToDevice(label.box.height, 96)) << label.name;
-    }
+TEST(WindowLabels, EveryCaptionOfTheLauncherAndTheAboutWindowLiesWholeInItsBox) {
+    win::LabelSet launcher, about;
+    for (const WindowLabel& row : kLauncherLabels) launcher.Add(PictureWindow::SpecOf(row));
+    for (const WindowLabel& row : kAboutLabels) about.Add(PictureWindow::SpecOf(row));
+    test::ExpectEveryCaptionFits(launcher, "Form2");
+    test::ExpectEveryCaptionFits(about, "Form3");
 }
 
 POINT Centre(const PictureWindow& form, const char* label) {

@@ -86,8 +86,8 @@ void EditorBoxes::Remake(int field, bool wrapped) {
 void EditorBoxes::Place(const DeviceMapping& map, win::FontCache& fonts) const {
     for (size_t field = 0; field < boxes_.size(); ++field) {
         win::PlaceInTwips(boxes_[field], map, specs_[field].rect);
-        SendMessageW(boxes_[field], WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(specs_[field].font, map.dpiY)),
-                     TRUE);
+        const HFONT font = fonts.Get(specs_[field].font, map.dpiY, win::FaceUse::EditBox);
+        SendMessageW(boxes_[field], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
 

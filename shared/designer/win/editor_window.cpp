@@ -121,7 +121,11 @@ bool EditorWindow::Form_Create() {
     const int titleWidth = TextWidthTwips(hwnd(), Fonts().Get(kTitleFont, map.dpiY), designer_.tables.face.programName, map.dpiX);
     for (win::LabelSpec& label : EditorLabels(designer_.tables.face, designer_.tables.label9 != ButtonAction::None, titleWidth))
         AddLabel(std::move(label));
-    return boxBrush_ && boxes_.Create(hwnd(), designer_.tables.face, designer_.tables.record);
+    if (!boxBrush_ || !boxes_.Create(hwnd(), designer_.tables.face, designer_.tables.record)) return false;
+    // Their faces before the first record's text: in the system's own face Wine's edit control
+    // can crash on it.
+    boxes_.Place(Mapping(), Fonts());
+    return true;
 }
 
 void EditorWindow::Form_Load() {

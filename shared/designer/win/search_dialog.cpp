@@ -45,13 +45,16 @@ bool SearchDialog::Open(HWND owner) {
     return Create(spec) && Form_Load();
 }
 
-bool SearchDialog::Form_Load() {
-    // "Zadaj text :" is sized to its text: on one line it ends well before txtFindWhat.
+std::vector<win::LabelSpec> SearchDialog::Captions() {
+    // "Zadaj text :" is sized to its text: on one line it ends before txtFindWhat.
     win::LabelSpec label1{"Label1", u"Zadaj text :", {1680, 840, 1020, 255}, kYellow};
     win::LabelSpec label19{"Label19", u"Koniec", {240, 1320, 5535, 255}, kYellow, Align::Centre, true};
     label1.singleLine = label19.singleLine = true;
-    AddLabel(std::move(label1));
-    AddLabel(std::move(label19));
+    return {std::move(label1), std::move(label19)};
+}
+
+bool SearchDialog::Form_Load() {
+    for (win::LabelSpec& label : Captions()) AddLabel(std::move(label));
     findWhat_ = win::CreateStorableTextBox(hwnd(), kFindWhatId, win::EditStyle{});
     findFirst_ = CreateWindowExW(0, L"BUTTON", L"Potvrď", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, 0, 0, 0,
                                  0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFindFirstId)),
@@ -132,7 +135,8 @@ void SearchDialog::Place() {
     const DeviceMapping& map = Mapping();
     win::PlaceInTwips(findWhat_, map, kFindWhatRect);
     win::PlaceInTwips(findFirst_, map, kFindFirstRect);
-    SendMessageW(findWhat_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(kLabelFont, map.dpiY)), TRUE);
+    SendMessageW(findWhat_, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(Fonts().Get(kLabelFont, map.dpiY, win::FaceUse::EditBox)), TRUE);
     SendMessageW(findFirst_, WM_SETFONT, reinterpret_cast<WPARAM>(Fonts().Get(kButtonFont, map.dpiY)), TRUE);
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "win32/colour_ref.h"
 #include "win32/label_window.h"
@@ -15,6 +16,9 @@ public:
     // True only when the user confirmed; then `firstRecord` is true and `text` holds what was
     // typed. Closed any other way, both keep their values. The owner takes no input meanwhile.
     static bool GetSearchStr(HWND owner, bool& firstRecord, std::u16string& text);
+
+    // Its two labels, "Zadaj text :" and "Koniec".
+    static std::vector<win::LabelSpec> Captions();
 
     static constexpr int kFindWhatId = 10;    // txtFindWhat
     static constexpr int kFindFirstId = 11;   // cmdFindFirst

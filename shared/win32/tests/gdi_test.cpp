@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "testing/win/gdi_count.h"
 #include "win32/artwork.h"
 #include "win32/fonts.h"
@@ -21,6 +24,34 @@ TEST(Fonts, TheLabelFaceIsScalableCentralEuropeanBold8Point25AndMadeOncePerResol
         EXPECT_TRUE(metrics.tmPitchAndFamily & TMPF_VECTOR) << "a bitmap face would print blocky";
         EXPECT_EQ(metrics.tmCharSet, EASTEUROPE_CHARSET);
         EXPECT_EQ(metrics.tmWeight, FW_BOLD);
+    }
+}
+
+TEST(Fonts, AFaceIsChosenByWhatTheSystemHasWindowsFacesFirstAndNeverOneThatCrashesAnEditBox) {
+    const std::set<std::u16string> windows{u"Microsoft Sans Serif", u"Tahoma", u"Arial", u"Times New Roman"},
+        winePrefix{u"DejaVu Sans", u"DejaVu Sans Condensed", u"DejaVu Serif", u"Nimbus Sans"},
+        dejaVuCore{u"DejaVu Sans", u"DejaVu Serif"}, none{};
+    const struct {
+        const std::set<std::u16string>& system;
+        std::u16string_view requested;
+        FaceUse use;
+        std::u16string_view chosen;
+    } cases[] = {
+        {windows, u"MS Sans Serif", FaceUse::Drawn, u"Microsoft Sans Serif"},
+        {windows, u"MS Sans Serif", FaceUse::EditBox, u"Microsoft Sans Serif"},
+        {windows, u"Tahoma", FaceUse::Drawn, u"Tahoma"},
+        {windows, u"Times New Roman", FaceUse::Drawn, u"Times New Roman"},
+        {winePrefix, u"MS Sans Serif", FaceUse::Drawn, u"DejaVu Sans Condensed"},
+        {winePrefix, u"Tahoma", FaceUse::Drawn, u"DejaVu Sans Condensed"},
+        {winePrefix, u"MS Sans Serif", FaceUse::EditBox, u"Nimbus Sans"},
+        {winePrefix, u"DejaVu Sans Condensed", FaceUse::EditBox, u"Nimbus Sans"},
+        {dejaVuCore, u"MS Sans Serif", FaceUse::EditBox, u"DejaVu Serif"},
+        {none, u"MS Sans Serif", FaceUse::Drawn, u"MS Sans Serif"},
+    };
+    for (const auto& c : cases) {
+        const auto installed = [&](std::u16string_view face) { return c.system.count(std::u16string(face)) > 0; };
+        EXPECT_EQ(ChooseFace(c.requested, c.use, installed), c.chosen)
+            << std::string(c.requested.begin(), c.requested.end()) << " " << static_cast<int>(c.use);
     }
 }
 
