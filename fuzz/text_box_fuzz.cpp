@@ -9,10 +9,11 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
     if (!Utf16ToCp1250(Cp1250ToUtf16(bytes), back) || back != bytes) std::abort();
     const std::u16string pasted(reinterpret_cast<const char16_t*>(bytes.data()), size / 2);
     for (bool multiLine : {false, true}) {
-        const auto [text, dropped] = FilterPastedText(pasted, multiLine);
+        const auto [text, dropped, firstRefused] = FilterPastedText(pasted, multiLine);
         const size_t offered = multiLine ? pasted.size() : std::min(pasted.find_first_of(u"\r\n"), pasted.size());
         if (dropped != (text.size() < offered) || (!multiLine && text.find_first_of(u"\r\n") != text.npos) ||
-            text.find(u'"') != text.npos || !Utf16ToCp1250(text, back) || Cp1250ToUtf16(back) != text) std::abort();
+            text.find(u'"') != text.npos || !Utf16ToCp1250(text, back) || Cp1250ToUtf16(back) != text ||
+            dropped != IsRefusedInBox(firstRefused) || (dropped && RefusalHint(firstRefused).empty())) std::abort();
     }
     return 0;
 }
