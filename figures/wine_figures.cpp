@@ -135,7 +135,7 @@ void FileFigures(const fs::path& scratch) {
     const double copy = Median(Times(5, [&] { return DurableAtomicCopy(folder / "Copy.dat", bytes); }));
     const double save = Median(Times(5, [&] { return store.Save(reporter); }));
     const double replace = Median(Times(5, [&] {
-        return !SystemFileSystem().Replace(path.u16string(), bytes, Durability::Flushed);
+        return !SystemFileSystem().Replace(path.u16string(), {bytes}, Durability::Flushed);
     }));
     Row("load (read and parse)", load, "plain read", plainRead, "");
     Row("save (serialise and replace)", save, "durable atomic copy", copy, "<= 1.5x");

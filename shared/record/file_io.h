@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace papyrka {
 
@@ -22,6 +23,10 @@ struct FileError {
 };
 
 enum class Durability { Flushed, Unflushed };
+
+// A file's bytes as pieces written one after the other: a list saves the bytes its records
+// hold where they are, without first copying megabytes into one block.
+using Pieces = std::vector<std::string_view>;
 
 // What tells one state of a file on disk from another without reading it. Whoever writes the
 // file changes its size, its write time or, when it is replaced by a rename as our saves do,
@@ -49,11 +54,11 @@ public:
     virtual FileError ReadAll(const std::u16string& path, std::string& bytes) = 0;
     // Never touches a file that is already there (Kind::Exists instead).
     virtual FileError CreateNew(const std::u16string& path, std::string_view bytes) = 0;
-    // Afterwards path holds bytes, or is exactly as it was: the bytes go to a new temporary
+    // Afterwards path holds the pieces, or is exactly as it was: they go to a new temporary
     // file beside it, which then takes its place in one step. Temporary files that earlier
     // saves of path left behind when they were cut short are removed first. A path marked
     // read-only is refused (Kind::ReadOnly) before anything is written.
-    virtual FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) = 0;
+    virtual FileError Replace(const std::u16string& path, const Pieces& pieces, Durability durability) = 0;
 };
 
 FileSystem& SystemFileSystem();

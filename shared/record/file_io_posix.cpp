@@ -163,7 +163,7 @@ public:
         return {};
     }
 
-    FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
+    FileError Replace(const std::u16string& path, const Pieces& pieces, Durability durability) override {
         // rename replaces a file whatever its own permissions say, and root may write anything:
         // a file nobody may write to is the user's way of keeping it as it is.
         struct stat info {};
@@ -180,7 +180,8 @@ public:
             return error;
         };
         if (FileError error = Check(SaveStep::Write)) return abandon(error);
-        if (int code = WriteAll(file.get(), bytes)) return abandon(Failed(SaveStep::Write, code));
+        for (std::string_view piece : pieces)
+            if (int code = WriteAll(file.get(), piece)) return abandon(Failed(SaveStep::Write, code));
         if (FileError error = Check(SaveStep::Flush)) return abandon(error);
         if (durability == Durability::Flushed && ::fsync(file.get()) != 0) return abandon(Failed(SaveStep::Flush, errno));
         if (file.Close() != 0) return abandon(Failed(SaveStep::Flush, errno));

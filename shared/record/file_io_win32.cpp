@@ -179,7 +179,7 @@ public:
         return {};
     }
 
-    FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
+    FileError Replace(const std::u16string& path, const Pieces& pieces, Durability durability) override {
         const std::u16string target = Absolute(path);
         // Wine lets the rename below replace a read-only file, Windows does not: both refuse it here.
         const DWORD attributes = GetFileAttributesW(Wide(target));
@@ -201,7 +201,8 @@ public:
             return error;
         };
         if (FileError error = Check(SaveStep::Write)) return abandon(error);
-        if (DWORD code = WriteAll(file, bytes)) return abandon(Failed(SaveStep::Write, code));
+        for (std::string_view piece : pieces)
+            if (DWORD code = WriteAll(file, piece)) return abandon(Failed(SaveStep::Write, code));
         if (FileError error = Check(SaveStep::Flush)) return abandon(error);
         if (DWORD code = FlushAndClose(file, durability)) return abandon(Failed(SaveStep::Flush, code));
         if (FileError error = Check(SaveStep::Replace)) return abandon(error);

@@ -112,7 +112,8 @@ bool RecordStore::SaveOrReport(Reporter& reporter) {
         }
         awaitingBackup_ = false;
     }
-    FileError error = files_->Replace(path_, SerializeRecords(list_), Durability::Flushed);
+    std::string joined;
+    FileError error = files_->Replace(path_, SerializedPieces(list_, joined), Durability::Flushed);
     if (error.kind == FileError::Kind::ReadOnly) {
         reporter.Message(u"Súbor " + name + u" je len na čítanie: zoznam sa doň nedá uložiť. Súbor na disku aj zoznam v "
                          u"programe zostali nezmenené.");

@@ -198,26 +198,52 @@ ParseResult ParseRecords(std::string file, RecordList& list) {
     return result;
 }
 
-std::string SerializeRecords(const RecordList& list) {
+Pieces SerializedPieces(const RecordList& list, std::string& joined) {
+    // Below this a run costs less to copy than to write on its own.
+    constexpr size_t kLongRun = 64 * 1024;
     const std::string header = std::to_string(list.count()) + ',' + std::to_string(list.current()) + "\r\n";
-    size_t size = header.size();
-    for (int record = 1; record <= list.count(); ++record) size += list.at(record).bytes().size();
-    std::string bytes;
-    bytes.reserve(size);
-    bytes += header;
-    // A record holds its bytes as they are written. Records that still view the file they were
-    // read from lie one after the other in it, and go out in one piece.
-    std::string_view run;
+    // A record holds its bytes as they are written, so a run of records adjacent in memory is
+    // one piece of the file.
+    Pieces runs;
     for (int record = 1; record <= list.count(); ++record) {
         const std::string_view next = list.at(record).bytes();
-        if (run.data() + run.size() == next.data()) {
-            run = std::string_view(run.data(), run.size() + next.size());
+        if (!runs.empty() && runs.back().data() + runs.back().size() == next.data())
+            runs.back() = std::string_view(runs.back().data(), runs.back().size() + next.size());
+        else
+            runs.push_back(next);
+    }
+    size_t copied = header.size();
+    for (std::string_view run : runs)
+        if (run.size() < kLongRun) copied += run.size();
+    joined.clear();
+    joined.reserve(copied);   // never grows below, so pieces into it stay valid
+    joined += header;
+    Pieces pieces;
+    size_t pending = 0;   // where the copied bytes not yet in a piece start
+    const auto closeCopied = [&] {
+        if (joined.size() > pending) pieces.emplace_back(joined.data() + pending, joined.size() - pending);
+        pending = joined.size();
+    };
+    for (std::string_view run : runs) {
+        if (run.size() < kLongRun) {
+            joined += run;
             continue;
         }
-        bytes += run;
-        run = next;
+        closeCopied();
+        pieces.push_back(run);
     }
-    bytes += run;
+    closeCopied();
+    return pieces;
+}
+
+std::string SerializeRecords(const RecordList& list) {
+    std::string joined;
+    const Pieces pieces = SerializedPieces(list, joined);
+    size_t size = 0;
+    for (std::string_view piece : pieces) size += piece.size();
+    std::string bytes;
+    bytes.reserve(size);
+    for (std::string_view piece : pieces) bytes += piece;
     return bytes;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "record/file_io.h"
 #include "record/record_list.h"
 
 namespace papyrka {
@@ -35,5 +36,10 @@ ParseResult ParseRecords(std::string file, RecordList& list);
 // The file as it is written: header, then each field quoted on its own line, CR LF. A double
 // quote cannot be carried by the format and is written as an apostrophe.
 std::string SerializeRecords(const RecordList& list);
+// The same bytes as pieces: long runs of records that lie one after the other in memory (as
+// records read from a file and not changed since do) are left where they are; the header and
+// the short runs are copied into `joined`, so that many edited records make few pieces. The
+// pieces point into `joined` and the list, and are valid while both stay unchanged.
+Pieces SerializedPieces(const RecordList& list, std::string& joined);
 
 }  // namespace papyrka

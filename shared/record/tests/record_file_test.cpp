@@ -28,6 +28,12 @@ TEST(RecordFile, AListReplacesTheOldFileAndLoadsBackUnchangedLeavingNothingElse)
     RecordStore loaded(folder.File("Kryton.dat"), RecordList(8));
     EXPECT_EQ(loaded.Load(reporter).status, LoadResult::Status::Loaded);
     EXPECT_TRUE(loaded.Records() == full);
+    // Saved from where the records lie: the loaded file's bytes around one changed record.
+    loaded.Records().at(16000).set(3, "zmenené");
+    full.at(16000).set(3, "zmenené");
+    ASSERT_TRUE(loaded.Save(reporter));
+    EXPECT_EQ(loaded.Load(reporter).status, LoadResult::Status::Loaded);
+    EXPECT_TRUE(loaded.Records() == full);
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / ""), {}), 1);   // no temporary file, no backup
 }
@@ -160,8 +166,8 @@ struct NoNewFiles : FileSystem {
     FileError CreateNew(const std::u16string&, std::string_view) override {
         return {FileError::Kind::Other, u"disk is full"};
     }
-    FileError Replace(const std::u16string& path, std::string_view bytes, Durability durability) override {
-        return ++replaces, SystemFileSystem().Replace(path, bytes, durability);
+    FileError Replace(const std::u16string& path, const Pieces& pieces, Durability durability) override {
+        return ++replaces, SystemFileSystem().Replace(path, pieces, durability);
     }
     int replaces = 0;
 };
