@@ -104,6 +104,9 @@ std::u16string EditorBoxes::Text(int field) const {
 }
 
 void EditorBoxes::SetText(int field, std::u16string_view text) {
+    // An empty box has no caret place or scroll to reset: emptying it again is a waste that
+    // Wine's edit control makes costly.
+    if (text.empty() && GetWindowTextLengthW(box(field)) == 0) return;
     const bool wraps = Wraps(text);
     if (specs_[static_cast<size_t>(field)].multiLine && wraps != wrapped_[static_cast<size_t>(field)]) Remake(field, wraps);
     const std::wstring terminated(win::Wide(text), text.size());
