@@ -141,7 +141,8 @@ void FileFigures(const fs::path& scratch) {
     Row("save (serialise and replace)", save, "durable atomic copy", copy, "<= 1.5x");
     Row("the file layer's replace alone", replace, "durable atomic copy", copy, "");
 
-    EditorWindow form(Designer{davavazo::DavavazoDesigner()}, folder.u16string(), EditorWindow::OnDestroy::KeepRunning);
+    const Designer designer{davavazo::DavavazoDesigner()};
+    EditorWindow form(designer, folder.u16string(), EditorWindow::OnDestroy::KeepRunning);
     Require(form.Open(), "opening the editor on the largest list");
     test::PumpMessages();
     const test::EditorDriver driver(form);

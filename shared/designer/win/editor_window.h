@@ -23,6 +23,8 @@ public:
 
     // `folder` holds the record file; the program passes its executable's folder.
     EditorWindow(const Designer& designer, std::u16string folder, OnDestroy onDestroy = OnDestroy::EndProgram);
+    // The window keeps a reference to its designer, which must outlive it: never a temporary.
+    EditorWindow(Designer&&, std::u16string, OnDestroy = OnDestroy::EndProgram) = delete;
     ~EditorWindow() override;
 
     bool Open();   // creates, loads the record file, centres and shows the window
