@@ -14,7 +14,7 @@ namespace {
 constexpr wchar_t kTipProperty[] = L"PapyrkaBoxHint";
 constexpr UINT_PTR kTimerId = 0x48696E74;   // unique among the box's timers
 constexpr UINT kShownMs = 6000;             // long enough to read two lines
-constexpr int kWidthAt96Dpi = 320;          // wraps a hint into two or three lines
+constexpr int kWidthTwips = 4800;           // wraps a hint into two or three lines
 
 HWND TipOf(HWND box) { return static_cast<HWND>(GetPropW(box, kTipProperty)); }
 
@@ -61,7 +61,7 @@ void ShowBoxHint(HWND box, std::u16string_view text) {
     if (!tip) return;   // the beep has still said that something was refused
     std::wstring shown(Wide(text), text.size());
     TOOLINFOW tool = ToolFor(box, shown.data());
-    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, MulDiv(kWidthAt96Dpi, static_cast<int>(DpiOfWindow(box)), 96));
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, ScreenMapping(box).W(kWidthTwips));
     SendMessageW(tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     RECT edges;
     if (!GetWindowRect(box, &edges)) return;

@@ -2,6 +2,7 @@
 
 #include "base/decimal.h"
 #include "win32/dpi.h"
+#include "win32/fonts.h"
 #include "win32/wide.h"
 
 namespace papyrka::win {
@@ -11,9 +12,10 @@ namespace {
 constexpr int kCancelId = IDCANCEL;   // Esc and the close box do what the button does
 constexpr int kTextId = 0xFFFF;       // where a message box keeps its text, for tools that read it
 
-// Sizes in pixels at 96 dpi, scaled to the owner's DPI.
-constexpr int kClientWidth = 300, kClientHeight = 96, kMargin = 16, kLineHeight = 22;
-constexpr int kButtonWidth = 88, kButtonHeight = 26;
+constexpr int kClientWidth = 4500, kClientHeight = 1440, kMargin = 240;
+constexpr TwipsRect kTextRect{kMargin, kMargin, kClientWidth - 2 * kMargin, 330};
+constexpr TwipsRect kButtonRect{(kClientWidth - 1320) / 2, kClientHeight - kMargin - 390, 1320, 390};
+constexpr FontSpec kFont{u"MS Sans Serif", 8.25};
 
 std::u16string PageLine(int number) { return u"Tlačí sa strana " + DecimalText(number) + u" …"; }
 
@@ -33,7 +35,6 @@ bool PrintProgress::Page(int number) {
 }
 
 bool PrintProgress::Open() {
-    const int dpi = static_cast<int>(DpiOfWindow(owner_));
     WindowSpec spec;
     spec.className = L"PapyrkaPrintProgress";
     spec.title = reinterpret_cast<const wchar_t*>(title_.c_str());
@@ -45,7 +46,7 @@ bool PrintProgress::Open() {
         Destroy();
         return false;
     }
-    CentreOnScreen(hwnd(), SIZE{MulDiv(kClientWidth, dpi, 96), MulDiv(kClientHeight, dpi, 96)});
+    CentreOnScreen(hwnd(), ClientSizeForTwips(hwnd(), kClientWidth, kClientHeight));
     ownerDisabled_ = owner_ && !EnableWindow(owner_, FALSE);
     ShowWindow(hwnd(), SW_SHOW);
     SetFocus(GetDlgItem(hwnd(), kCancelId));
@@ -53,22 +54,17 @@ bool PrintProgress::Open() {
 }
 
 bool PrintProgress::Form_Create() {
-    const int dpi = static_cast<int>(DpiOfWindow(owner_));
-    auto px = [dpi](int at96) { return MulDiv(at96, dpi, 96); };
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return false;
-    metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, dpi, 96);
-    font_ = Font(CreateFontIndirectW(&metrics.lfMessageFont));
-    label_ = CreateWindowExW(0, L"STATIC", Wide(PageLine(2)), WS_CHILD | WS_VISIBLE | SS_LEFT, px(kMargin), px(kMargin),
-                             px(kClientWidth - 2 * kMargin), px(kLineHeight), hwnd(),
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), GetModuleHandleW(nullptr), nullptr);
-    HWND button = CreateWindowExW(0, L"BUTTON", L"Zrušiť", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                                  px((kClientWidth - kButtonWidth) / 2), px(kClientHeight - kMargin - kButtonHeight),
-                                  px(kButtonWidth), px(kButtonHeight), hwnd(),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCancelId)), GetModuleHandleW(nullptr),
-                                  nullptr);
+    const DeviceMapping map = ScreenMapping(hwnd());
+    font_ = CreateFontFor(kFont, map.dpiY);
+    const auto child = [this](const wchar_t* kind, const wchar_t* text, DWORD style, int id) {
+        return CreateWindowExW(0, kind, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd(),
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    };
+    label_ = child(L"STATIC", Wide(PageLine(2)), SS_LEFT, kTextId);
+    HWND button = child(L"BUTTON", L"Zrušiť", WS_TABSTOP | BS_DEFPUSHBUTTON, kCancelId);
     if (!label_ || !button || !font_) return false;
+    PlaceInTwips(label_, map, kTextRect);
+    PlaceInTwips(button, map, kButtonRect);
     for (HWND control : {label_, button}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     return true;
 }

@@ -75,10 +75,12 @@ void PrintRecordList(EditorContext& editor, OpenPrinterFunction open) {
     if (printer) {
         // Gone before any message, which needs its owner enabled again.
         win::PrintProgress progress(editor.Window(), editor.ProgramTitle());
-        PrintLines(printer, ContactListLines(editor.Records()), progress, error);   // a stop by the user needs no word
-    } else if (error.empty())
+        // A stop by the user needs no word.
+        if (PrintLines(printer, ContactListLines(editor.Records()), progress, error) != PrintOutcome::Failed) return;
+    } else if (error.empty()) {
         error = u"Nie je k dispozícii žiadna tlačiareň, preto sa nedá tlačiť.";
-    if (!error.empty()) win::ShowMessage(editor.Window(), editor.ProgramTitle(), error);
+    }
+    win::ShowMessage(editor.Window(), editor.ProgramTitle(), error);
 }
 
 void PrintContactList(EditorContext& editor) {

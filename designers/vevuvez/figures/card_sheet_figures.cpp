@@ -13,6 +13,7 @@
 #include "designer/win/piece_printer.h"
 #include "designers/vevuvez/vevuvez.h"
 #include "designers/vevuvez/figures/fake_editor.h"
+#include "figures/figure.h"
 #include "layout/win/layout_draw.h"
 #include "testing/win/page_bitmap.h"
 #include "testing/win/print_capture.h"
@@ -29,12 +30,7 @@ PiecePrinter& SheetPrinter() {
 
 const Layout* Sheet() { return &SheetPrinter().Window()->layout(); }
 
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
+using figures::Now;
 
 double KiB(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
